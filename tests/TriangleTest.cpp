@@ -1,0 +1,187 @@
+#include "Triangle.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr const char* kCalculated = "Area calculated.\n";
+constexpr const char* kCached = "Cached area returned.\n";
+constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Redirects std::cout into a string for the lifetime of the object.
+class CoutCapture {
+public:
+    CoutCapture() : m_saved{std::cout.rdbuf(m_captured.rdbuf())} {}
+    ~CoutCapture() { std::cout.rdbuf(m_saved); }
+    CoutCapture(const CoutCapture&) = delete;
+    CoutCapture& operator=(const CoutCapture&) = delete;
+    CoutCapture(CoutCapture&&) = delete;
+    CoutCapture& operator=(CoutCapture&&) = delete;
+
+    // Returns what was written since the last call.
+    std::string take()
+    {
+        std::string text = m_captured.str();
+        m_captured.str({});
+        return text;
+    }
+
+private:
+    std::ostringstream m_captured;
+    std::streambuf* m_saved;
+};
+
+// Runs one area query and returns its result with the status line it wrote.
+std::pair<double, std::string> query(const Triangle& tri, CoutCapture& out)
+{
+    const double area = tri.area();
+    return {area, out.take()};
+}
+
+class TriangleTest : public ::testing::Test {
+protected:
+    CoutCapture m_out;
+    Triangle m_right{Point(1.0, 0.0), Point(0.0, 1.0), Point(0.0, 0.0)};
+};
+
+TEST_F(TriangleTest, CachedAreaIsReturnedUntilTheFirstVertexMoves)
+{
+    EXPECT_EQ(m_out.take(), "") << "construction writes nothing";
+
+    const auto [first, first_line] = query(m_right, m_out);
+    EXPECT_NEAR(first, 0.5, 1e-15);
+    EXPECT_EQ(first_line, kCalculated);
+
+    const auto [second, second_line] = query(m_right, m_out);
+    EXPECT_EQ(second, first) << "the cached value comes back unchanged";
+    EXPECT_EQ(second_line, kCached);
+
+    m_right.set_first_point(Point(2.0, 0.0));
+    EXPECT_EQ(m_out.take(), "") << "moving a vertex writes nothing";
+
+    const auto [third, third_line] = query(m_right, m_out);
+    EXPECT_NEAR(third, 1.0, 1e-15);
+    EXPECT_EQ(third_line, kCalculated);
+
+    const auto [fourth, fourth_line] = query(m_right, m_out);
+    EXPECT_EQ(fourth, third);
+    EXPECT_EQ(fourth_line, kCached);
+}
+
+TEST_F(TriangleTest, SetFirstPointRecomputesEvenWhenTheVertexIsUnchanged)
+{
+    static_cast<void>(query(m_right, m_out));
+    m_right.set_first_point(Point(1.0, 0.0));
+    EXPECT_EQ(query(m_right, m_out).second, kCalculated);
+}
+
+TEST_F(TriangleTest, VerticesAreCopiesOfTheGivenPoints)
+{
+    Point point_1(1.0, 0.0);
+    Point point_2(0.0, 1.0);
+    Point point_3(0.0, 0.0);
+    const Triangle tri(point_1, point_2, point_3);
+    point_1.x = 10.0;
+    point_2.y = 10.0;
+    point_3.x = -10.0;
+    EXPECT_NEAR(query(tri, m_out).first, 0.5, 1e-15);
+
+    Point moved(3.0, 0.0);
+    m_right.set_first_point(moved);
+    moved.x = 100.0;
+    EXPECT_NEAR(query(m_right, m_out).first, 1.5, 1e-15);
+}
+
+TEST_F(TriangleTest, CopyCarriesTheCacheAndThenGoesItsOwnWay)
+{
+    static_cast<void>(query(m_right, m_out));
+    Triangle copy = m_right;
+    EXPECT_EQ(query(copy, m_out).second, kCached);
+
+    copy.set_first_point(Point(2.0, 0.0));
+    EXPECT_EQ(query(m_right, m_out).second, kCached);
+    EXPECT_NEAR(query(copy, m_out).first, 1.0, 1e-15);
+}
+
+struct AreaCase {
+    const char* name;
+    Point p1;
+    Point p2;
+    Point p3;
+    double expected;
+};
+
+TEST_F(TriangleTest, AreaOfEveryOrderingIsTheSameAndNeverNegative)
+{
+    const std::vector<AreaCase> cases = {
+        {"right angle at P2", Point(4.0, 0.0), Point(0.0, 0.0), Point(0.0, 3.0), 6.0},
+        {"right angle at P1", Point(0.0, 0.0), Point(4.0, 0.0), Point(0.0, 3.0), 6.0},
+        {"obtuse", Point(0.0, 0.0), Point(10.0, 0.0), Point(-3.0, 2.0), 10.0},
+        {"off the origin", Point(-7.5, 2.0), Point(12.25, -3.5), Point(1.0, 9.0), 92.5},
+        {"tiny", Point(0.0, 0.0), Point(1e-6, 0.0), Point(0.0, 1e-6), 5e-13},
+    };
+    for (const AreaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double forward = Triangle(c.p1, c.p2, c.p3).area();
+        EXPECT_NEAR(forward, c.expected, c.expected * 1e-12);
+        EXPECT_EQ(Triangle(c.p3, c.p2, c.p1).area(), forward) << "reversal keeps the angle at P2";
+        for (const Triangle& tri : {Triangle(c.p2, c.p3, c.p1), Triangle(c.p3, c.p1, c.p2),
+                                    Triangle(c.p2, c.p1, c.p3), Triangle(c.p1, c.p3, c.p2)}) {
+            EXPECT_NEAR(tri.area(), c.expected, c.expected * 1e-12);
+        }
+    }
+}
+
+TEST_F(TriangleTest, DegenerateTrianglesHaveAreaZeroNotNan)
+{
+    const std::vector<AreaCase> cases = {
+        {"P1 on P2", Point(1.0, 1.0), Point(1.0, 1.0), Point(3.0, 0.0), 0.0},
+        {"P2 on P3", Point(3.0, 0.0), Point(1.0, 1.0), Point(1.0, 1.0), 0.0},
+        {"P1 on P3", Point(1.0, 1.0), Point(3.0, 0.0), Point(1.0, 1.0), 0.0},
+        {"all three on one point", Point(2.0, 2.0), Point(2.0, 2.0), Point(2.0, 2.0), 0.0},
+        {"P2 at an end of the segment", Point(0.0, 0.0), Point(2.0, 0.0), Point(1.0, 0.0), 0.0},
+        {"cosine rounds past +1", Point(1.5, 0.0), Point(0.0, 0.0), Point(1.2, 0.0), 0.0},
+    };
+    for (const AreaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Triangle(c.p1, c.p2, c.p3).area(), c.expected);
+    }
+
+    // The angle at P2 is pi here, whose computed sine is not exactly zero.
+    const double middle = Triangle(Point(0.0, 0.0), Point(1.0, 0.0), Point(2.0, 0.0)).area();
+    EXPECT_GE(middle, 0.0);
+    EXPECT_LT(middle, 1e-16);
+}
+
+TEST_F(TriangleTest, NonFiniteCoordinatesGiveACachedNan)
+{
+    const std::vector<AreaCase> cases = {
+        {"NaN in P1", Point(kNan, 0.0), Point(0.0, 1.0), Point(0.0, 0.0), kNan},
+        {"NaN in P2", Point(1.0, 0.0), Point(0.0, kNan), Point(0.0, 0.0), kNan},
+        {"infinity in P3", Point(1.0, 0.0), Point(0.0, 1.0), Point(kInf, 0.0), kNan},
+        {"infinity in P1 and P2", Point(kInf, 0.0), Point(kInf, 0.0), Point(0.0, 0.0), kNan},
+        {"P1 on P2, NaN in P3", Point(1.0, 1.0), Point(1.0, 1.0), Point(kNan, 0.0), kNan},
+        {"P2 on P3, infinity in P1", Point(0.0, -kInf), Point(1.0, 1.0), Point(1.0, 1.0), kNan},
+    };
+    for (const AreaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Triangle tri(c.p1, c.p2, c.p3);
+        const auto [computed, computed_line] = query(tri, m_out);
+        EXPECT_TRUE(std::isnan(computed));
+        EXPECT_EQ(computed_line, kCalculated);
+        const auto [cached, cached_line] = query(tri, m_out);
+        EXPECT_TRUE(std::isnan(cached));
+        EXPECT_EQ(cached_line, kCached);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "Validated.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Matched on the asserted expression only: the function name and file path in
+// the report differ between compilers.
+constexpr const char* kInvalidReadReport = R"(valid\(\) && "Cannot return invalid data\.")";
+
+TEST(ValidatedTest, NewHolderIsInvalidAndInvalidatingItChangesNothing)
+{
+    Validated<double> holder;
+    EXPECT_FALSE(holder.valid());
+    holder.invalidate();
+    EXPECT_FALSE(holder.valid());
+}
+
+TEST(ValidatedTest, SetDataMakesTheValueReadableUntilInvalidated)
+{
+    Validated<double> holder;
+    holder.set_data(2.5);
+    ASSERT_TRUE(holder.valid());
+    EXPECT_EQ(static_cast<double>(holder), 2.5);
+
+    holder.set_data(7.0);
+    ASSERT_TRUE(holder.valid());
+    EXPECT_EQ(static_cast<double>(holder), 7.0);
+
+    holder.invalidate();
+    EXPECT_FALSE(holder.valid());
+
+    holder.set_data(-1.0);
+    ASSERT_TRUE(holder.valid());
+    EXPECT_EQ(static_cast<double>(holder), -1.0);
+}
+
+TEST(ValidatedTest, ValueConstructorMakesAValidHolderReadableThroughConst)
+{
+    const Validated<double> holder(4.25);
+    ASSERT_TRUE(holder.valid());
+    EXPECT_EQ(static_cast<double>(holder), 4.25);
+}
+
+TEST(ValidatedTest, NanIsHeldAndReturnedLikeAnyOtherValue)
+{
+    Validated<double> holder;
+    holder.set_data(std::numeric_limits<double>::quiet_NaN());
+    ASSERT_TRUE(holder.valid());
+    EXPECT_TRUE(std::isnan(static_cast<double>(holder)));
+}
+
+TEST(ValidatedTest, CopyCarriesFlagAndValueAndIsIndependent)
+{
+    Validated<double> original;
+    const Validated<double> copy_of_unset = original;
+    EXPECT_FALSE(copy_of_unset.valid());
+
+    original.set_data(1.5);
+    Validated<double> copy = original;
+    original.invalidate();
+    ASSERT_TRUE(copy.valid());
+    EXPECT_EQ(static_cast<double>(copy), 1.5);
+}
+
+TEST(ValidatedDeathTest, ReadingANeverSetHolderAborts)
+{
+    Validated<double> holder;
+    EXPECT_DEATH(static_cast<void>(static_cast<double>(holder)), kInvalidReadReport);
+}
+
+TEST(ValidatedDeathTest, ReadingAnInvalidatedHolderAborts)
+{
+    Validated<double> holder;
+    holder.set_data(1.0);
+    holder.invalidate();
+    EXPECT_DEATH(static_cast<void>(static_cast<double>(holder)), kInvalidReadReport);
+}
+
+TEST(ValidatedDeathTest, ConstReadOfAnInvalidHolderAborts)
+{
+    const Validated<double> holder;
+    EXPECT_DEATH(static_cast<void>(static_cast<double>(holder)), kInvalidReadReport);
+}
+
+}  // namespace
