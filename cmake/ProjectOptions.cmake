@@ -17,10 +17,19 @@ set(TRIANGLE_WARNINGS
     -Wformat=2
     -Wimplicit-fallthrough)
 
-# Adds the project's warnings to `target`.
+# Adds the project's warnings, and the sanitizers when asked for, to `target`.
 function(triangle_configure_target target)
     target_compile_options(${target} PRIVATE ${TRIANGLE_WARNINGS})
     if(TRIANGLE_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    # valgrind 3.19 cannot read the DWARF 5 that clang writes by default.
+    if(TRIANGLE_MEMCHECK AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        target_compile_options(${target} PRIVATE $<$<CONFIG:Debug,RelWithDebInfo>:-gdwarf-4>)
+    endif()
+    if(TRIANGLE_SANITIZERS)
+        set(flags -fsanitize=${TRIANGLE_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+        target_compile_options(${target} PRIVATE ${flags})
+        target_link_options(${target} PRIVATE ${flags})
     endif()
 endfunction()

@@ -36,7 +36,8 @@ public:
     //
     // REQUIRES: `valid()`. A read of an invalid holder aborts by assertion in
     // every build, with a report that carries "Cannot return invalid data.".
-    operator T()
+    // Implicit by design: the owner reads its cached result as a plain `T`.
+    operator T()  // NOLINT(google-explicit-constructor)
     {
         assert(valid() && "Cannot return invalid data.");
         return m_data;
@@ -44,7 +45,7 @@ public:
 
     // Returns a copy of the held value; the read-only form of the read above,
     // with the same requirement and the same abort.
-    operator T() const
+    operator T() const  // NOLINT(google-explicit-constructor)
     {
         assert(valid() && "Cannot return invalid data.");
         return m_data;

@@ -7,22 +7,22 @@
 
 namespace {
 
-// Returns the length of the side from `from` to `to`.
-double side_length(const Point& from, const Point& to)
+// Returns the length of the side from `start` to `end`.
+double side_length(const Point& start, const Point& end)
 {
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
+    const double dx = end.x - start.x;
+    const double dy = end.y - start.y;
     return std::sqrt(dx * dx + dy * dy);
 }
 
 // Returns the area of the triangle P1 P2 P3 as half the product of the sides
 // that meet at P2 times the sine of the angle between them, that angle being
 // found by the law of cosines.
-double law_of_cosines_area(const Point& p1, const Point& p2, const Point& p3)
+double law_of_cosines_area(const Point& point_1, const Point& point_2, const Point& point_3)
 {
-    const double a = side_length(p1, p2);
-    const double b = side_length(p2, p3);
-    const double c = side_length(p3, p1);
+    const double a = side_length(point_1, point_2);
+    const double b = side_length(point_2, point_3);
+    const double c = side_length(point_3, point_1);
 
     // A zero side leaves no angle at P2: the triangle is a segment or a point.
     // A non-finite third side means a non-finite coordinate, which stays NaN.
