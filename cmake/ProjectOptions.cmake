@@ -15,7 +15,7 @@ endif()
 option(BUILD_TESTING "Build the unit and end-to-end tests (needs GoogleTest)" ${testing_default})
 
 find_program(TRIANGLE_VALGRIND valgrind)
-if(TRIANGLE_VALGRIND AND NOT TRIANGLE_SANITIZERS)
+if(TRIANGLE_VALGRIND)
     set(memcheck_default ON)
 else()
     set(memcheck_default OFF)
