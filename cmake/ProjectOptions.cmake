@@ -4,26 +4,26 @@
 option(TRIANGLE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (CI turns this on)" OFF)
 set(TRIANGLE_SANITIZERS "" CACHE STRING "Sanitizers for the project's targets, as for -fsanitize=, e.g. address,undefined")
 
+# Declares the option `name`, ON by default when the condition that follows `doc` holds.
+macro(triangle_option_when name doc)
+    if(${ARGN})
+        option(${name} "${doc}" ON)
+    else()
+        option(${name} "${doc}" OFF)
+    endif()
+endmacro()
+
 # The optional parts default to ON where this machine has what they need, so
 # that building the program alone needs nothing but a compiler.
 find_package(GTest 1.10 QUIET)
-if(PROJECT_IS_TOP_LEVEL AND GTest_FOUND)
-    set(testing_default ON)
-else()
-    set(testing_default OFF)
-endif()
-option(BUILD_TESTING "Build the unit and end-to-end tests (needs GoogleTest)" ${testing_default})
-
 find_program(TRIANGLE_VALGRIND valgrind)
-if(TRIANGLE_VALGRIND)
-    set(memcheck_default ON)
-else()
-    set(memcheck_default OFF)
-endif()
-option(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests" ${memcheck_default})
-
 find_package(benchmark QUIET)
-option(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)" ${benchmark_FOUND})
+triangle_option_when(BUILD_TESTING "Build the unit and end-to-end tests (needs GoogleTest)"
+                     PROJECT_IS_TOP_LEVEL AND GTest_FOUND)
+triangle_option_when(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
+                     TRIANGLE_VALGRIND)
+triangle_option_when(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
+                     benchmark_FOUND)
 
 set(TRIANGLE_WARNINGS
     -Wall
