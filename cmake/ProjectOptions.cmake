@@ -13,17 +13,29 @@ macro(triangle_option_when name doc)
     endif()
 endmacro()
 
-# The optional parts default to ON where this machine has what they need, so
-# that building the program alone needs nothing but a compiler.
-find_package(GTest 1.10 QUIET)
-find_program(TRIANGLE_VALGRIND valgrind)
-find_package(benchmark QUIET)
-triangle_option_when(BUILD_TESTING "Build the unit and end-to-end tests (needs GoogleTest)"
+# What is built beyond the two libraries. Each part defaults to ON only in a
+# top-level build that has what the part needs, so a project that adds this one
+# with add_subdirectory or FetchContent gets the libraries alone, no tests in its
+# CTest, and its own cache untouched but for these prefixed options. Nothing is
+# searched for unless the part may be built.
+if(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_TESTS)
+    find_package(GTest 1.10 QUIET)
+endif()
+if(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_BENCHMARKS)
+    find_package(benchmark QUIET)
+endif()
+triangle_option_when(TRIANGLE_BUILD_TESTS "Build the unit, end-to-end and consumer tests (needs GoogleTest)"
                      PROJECT_IS_TOP_LEVEL AND GTest_FOUND)
-triangle_option_when(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
-                     TRIANGLE_VALGRIND)
 triangle_option_when(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
-                     benchmark_FOUND)
+                     PROJECT_IS_TOP_LEVEL AND benchmark_FOUND)
+triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" PROJECT_IS_TOP_LEVEL)
+triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and pkg-config packages and CPack's"
+                     PROJECT_IS_TOP_LEVEL)
+if(TRIANGLE_BUILD_TESTS)
+    find_program(TRIANGLE_VALGRIND valgrind)
+    triangle_option_when(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
+                         TRIANGLE_VALGRIND)
+endif()
 
 set(TRIANGLE_WARNINGS
     -Wall
