@@ -53,9 +53,24 @@ set(TRIANGLE_WARNINGS
     -Wformat=2
     -Wimplicit-fallthrough)
 
-# Adds the project's warnings, and the sanitizers when asked for, to `target`.
+# IEEE double arithmetic, rounded at every step, whatever the user's flags say:
+# -fno-fast-math keeps NaN and infinity meaningful (and, when linking, leaves
+# out the start-up code that flushes subnormals to zero), -ffp-contract=off
+# forbids fused multiply-add, and on 32-bit x86 SSE2 takes the place of the x87
+# registers, whose intermediates are wider than double. The areas are then the
+# same bits with g++ and clang++ at every optimisation level, on x86-64 and
+# 32-bit x86, for one math library: acos and sin come from the platform's, and
+# another (Windows', say) may differ in the last bits.
+set(TRIANGLE_FLOATING_POINT -fno-fast-math -ffp-contract=off)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$")
+    list(APPEND TRIANGLE_FLOATING_POINT -msse2 -mfpmath=sse)
+endif()
+
+# Adds the project's warnings and floating-point settings, and the sanitizers
+# when asked for, to `target`.
 function(triangle_configure_target target)
-    target_compile_options(${target} PRIVATE ${TRIANGLE_WARNINGS})
+    target_compile_options(${target} PRIVATE ${TRIANGLE_WARNINGS} ${TRIANGLE_FLOATING_POINT})
+    target_link_options(${target} PRIVATE -fno-fast-math)
     if(TRIANGLE_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

@@ -112,6 +112,20 @@ TEST_F(TriangleTest, CopyCarriesTheCacheAndThenGoesItsOwnWay)
     EXPECT_NEAR(query(copy, m_out).first, 1.0, 1e-15);
 }
 
+TEST_F(TriangleTest, AssignmentCarriesTheCacheWithItsValidity)
+{
+    const Triangle unqueried(Point(0.0, 0.0), Point(2.0, 0.0), Point(0.0, 2.0));
+    Triangle tri = unqueried;
+    const double right_area = query(m_right, m_out).first;
+    tri = m_right;
+    EXPECT_EQ(query(tri, m_out), std::make_pair(right_area, std::string(kCached)));
+
+    tri = unqueried;
+    const auto [area, line] = query(tri, m_out);
+    EXPECT_NEAR(area, 2.0, 1e-15);
+    EXPECT_EQ(line, kCalculated);
+}
+
 struct AreaCase {
     const char* name;
     Point p1;
@@ -150,6 +164,7 @@ TEST_F(TriangleTest, DegenerateTrianglesHaveAreaZeroNotNan)
         {"all three on one point", Point(2.0, 2.0), Point(2.0, 2.0), Point(2.0, 2.0), 0.0},
         {"P2 at an end of the segment", Point(0.0, 0.0), Point(2.0, 0.0), Point(1.0, 0.0), 0.0},
         {"cosine rounds past +1", Point(1.5, 0.0), Point(0.0, 0.0), Point(1.2, 0.0), 0.0},
+        {"cosine past +1 at any precision", Point(0.1, 0.1), Point(0.0, 0.0), Point(1.0, 1.0), 0.0},
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,6 +175,83 @@ TEST_F(TriangleTest, DegenerateTrianglesHaveAreaZeroNotNan)
     const double middle = Triangle(Point(0.0, 0.0), Point(1.0, 0.0), Point(2.0, 0.0)).area();
     EXPECT_GE(middle, 0.0);
     EXPECT_LT(middle, 1e-16);
+}
+
+TEST_F(TriangleTest, AreasHoldOverTheWholeRangeOfDouble)
+{
+    const std::vector<AreaCase> cases = {
+        {"squared sides overflow", Point(1.3e154, 0.0), Point(0.0, 0.0),
+         Point(3.6154e153, 3.4538e153), 2.24497e307},
+        {"the squared third side overflows", Point(1e154, 0.0), Point(0.0, 0.0),
+         Point(-5e153, 5e153), 2.5e307},
+        {"one long side", Point(1e160, 0.0), Point(0.0, 0.0), Point(0.0, 1.0), 5e159},
+        {"a coordinate difference overflows", Point(1.5e308, 0.0), Point(-1.5e308, 0.0),
+         Point(-1.5e308, 1e-300), 1.5e8},
+        {"one squared side underflows", Point(0.0, 1.0), Point(0.0, 0.0), Point(1e-170, 0.0),
+         5e-171},
+        {"the area exceeds the largest double", Point(1e300, 0.0), Point(0.0, 0.0),
+         Point(0.0, 1e300), kInf},
+    };
+    for (const AreaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double area = Triangle(c.p1, c.p2, c.p3).area();
+        if (std::isinf(c.expected)) {
+            EXPECT_EQ(area, c.expected);
+        } else {
+            EXPECT_NEAR(area, c.expected, c.expected * 1e-14);
+        }
+    }
+}
+
+TEST_F(TriangleTest, ScalingByAPowerOfTwoScalesTheAreaExactly)
+{
+    const std::vector<AreaCase> cases = {
+        {"scalene", Point(0.0, 0.0), Point(-0.9, 0.1), Point(-0.8, -0.5), 0.265},
+        {"needle", Point(0.0, 0.0), Point(1.0, 1e-3), Point(2.0, 0.0), 1e-3},
+    };
+    for (const AreaCase& c : cases) {
+        const double area = Triangle(c.p1, c.p2, c.p3).area();
+        EXPECT_NEAR(area, c.expected, c.expected * 1e-10);
+        for (const int power : {-511, -300, -130, 130, 300, 511}) {
+            SCOPED_TRACE(std::string(c.name) + " scaled by 2^" + std::to_string(power));
+            const auto scaled = [power](const Point& point) {
+                return Point(std::ldexp(point.x, power), std::ldexp(point.y, power));
+            };
+            EXPECT_EQ(Triangle(scaled(c.p1), scaled(c.p2), scaled(c.p3)).area(),
+                      std::ldexp(area, 2 * power));
+        }
+    }
+}
+
+// The figures that the README quotes, measured with glibc's acos and sin; every
+// step rounds to double, so they hold bit for bit on x86-64 and 32-bit x86 alike.
+TEST_F(TriangleTest, DocumentedFiguresHoldBitForBit)
+{
+#ifndef __GLIBC__
+    GTEST_SKIP() << "the figures were measured with glibc's math library";
+#endif
+    const std::vector<AreaCase> cases = {
+        {"transcript, first area", Point(1.0, 0.0), Point(0.0, 1.0), Point(0.0, 0.0),
+         0.49999999999999989},
+        {"P2 between the others", Point(0.0, 0.0), Point(1.0, 0.0), Point(2.0, 0.0),
+         6.123233995736766e-17},
+        {"needle, h = 1e-1", Point(0.0, 0.0), Point(1.0, 1e-1), Point(2.0, 0.0),
+         0.099999999999998992},
+        {"needle, h = 1e-3", Point(0.0, 0.0), Point(1.0, 1e-3), Point(2.0, 0.0),
+         0.0010000000000805478},
+        {"needle, h = 1e-5", Point(0.0, 0.0), Point(1.0, 1e-5), Point(2.0, 0.0),
+         1.0000000414129178e-05},
+        {"needle, h = 1e-6", Point(0.0, 0.0), Point(1.0, 1e-6), Point(2.0, 0.0),
+         1.0000444493124022e-06},
+        {"needle, h = 1e-7", Point(0.0, 0.0), Point(1.0, 1e-7), Point(2.0, 0.0),
+         9.8843121304651979e-08},
+        {"needle, h = 1e-8", Point(0.0, 0.0), Point(1.0, 1e-8), Point(2.0, 0.0),
+         6.123233995736766e-17},
+    };
+    for (const AreaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Triangle(c.p1, c.p2, c.p3).area(), c.expected);
+    }
 }
 
 TEST_F(TriangleTest, NonFiniteCoordinatesGiveACachedNan)

@@ -66,6 +66,18 @@ TEST(ValidatedTest, CopyCarriesFlagAndValueAndIsIndependent)
     EXPECT_EQ(static_cast<double>(copy), 1.5);
 }
 
+TEST(ValidatedTest, AssignmentCarriesFlagAndValueTogether)
+{
+    const Validated<double> valid(2.5);
+    const Validated<double> invalid;
+    Validated<double> holder;
+    holder = valid;
+    ASSERT_TRUE(holder.valid());
+    EXPECT_EQ(static_cast<double>(holder), 2.5);
+    holder = invalid;
+    EXPECT_FALSE(holder.valid());
+}
+
 TEST(ValidatedDeathTest, ReadingANeverSetHolderAborts)
 {
     Validated<double> holder;

@@ -5,12 +5,26 @@
 #   -DGOLDEN=path      the exact expected standard output
 #   -DARGS=a;b         arguments for the program (optional)
 #   -DLAUNCHER=cmd;a   a command that runs the program, e.g. valgrind (optional)
-#   -DSTDOUT=target    /dev/full or "closed": expect a reported write failure instead
+#   -DSTRACE=path      strace, which the two checks below need
+#   -DCOUNT_WRITES=ON  also expect one write(2) per line of the transcript: every line is flushed
+#   -DSTDOUT=target    /dev/full, "closed", or "last-write-fails" (with STRACE): expect
+#                      a reported write failure instead
 cmake_minimum_required(VERSION 3.25)
+
+file(READ ${GOLDEN} expected_text)
+string(REGEX MATCHALL "\n" golden_newlines "${expected_text}")
+list(LENGTH golden_newlines golden_line_count)
 
 if(DEFINED STDOUT)
     if(STDOUT STREQUAL "closed")
         execute_process(COMMAND sh -c "exec \"$0\" >&-" ${PROGRAM} ERROR_VARIABLE err RESULT_VARIABLE status)
+    elseif(STDOUT STREQUAL "last-write-fails")
+        execute_process(
+            COMMAND ${STRACE} -o /dev/null -e trace=write -e inject=write:error=ENOSPC:when=${golden_line_count}
+                    ${PROGRAM}
+            OUTPUT_QUIET
+            ERROR_VARIABLE err
+            RESULT_VARIABLE status)
     else()
         execute_process(COMMAND ${PROGRAM} OUTPUT_FILE ${STDOUT} ERROR_VARIABLE err RESULT_VARIABLE status)
     endif()
@@ -24,6 +38,10 @@ if(DEFINED STDOUT)
 endif()
 
 set(actual ${CMAKE_CURRENT_BINARY_DIR}/${TEST_NAME}.stdout)
+set(writes ${CMAKE_CURRENT_BINARY_DIR}/${TEST_NAME}.writes)
+if(COUNT_WRITES)
+    set(LAUNCHER ${STRACE} -o ${writes} -e trace=write)
+endif()
 execute_process(
     COMMAND ${LAUNCHER} ${PROGRAM} ${ARGS}
     OUTPUT_FILE ${actual}
@@ -38,7 +56,17 @@ if(NOT err STREQUAL "")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${GOLDEN} ${actual} RESULT_VARIABLE differs)
 if(differs)
-    file(READ ${GOLDEN} expected_text)
     file(READ ${actual} actual_text)
     message(FATAL_ERROR "standard output differs from ${GOLDEN}\n--- expected\n${expected_text}--- actual\n${actual_text}---")
+endif()
+
+if(COUNT_WRITES)
+    # strace shows each write as write(1, "text", length) = length, with a newline as \n.
+    file(STRINGS ${writes} stdout_writes REGEX "^write\\(1, ")
+    list(FILTER stdout_writes INCLUDE REGEX "^write\\(1, \"[^\\\\]*\\\\n\", ")
+    list(LENGTH stdout_writes one_line_writes)
+    if(NOT one_line_writes EQUAL golden_line_count)
+        file(READ ${writes} trace)
+        message(FATAL_ERROR "expected ${golden_line_count} writes of one line each, got:\n${trace}")
+    endif()
 endif()
