@@ -3,6 +3,8 @@
 
 option(TRIANGLE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (CI turns this on)" OFF)
 set(TRIANGLE_SANITIZERS "" CACHE STRING "Sanitizers for the project's targets, as for -fsanitize=, e.g. address,undefined")
+set(TRIANGLE_GTEST_SOURCE_DIR "" CACHE PATH
+    "GoogleTest's sources (e.g. /usr/src/googletest), built for the target instead of an installed GoogleTest")
 
 # Declares the option `name`, ON by default when the condition that follows `doc` holds.
 macro(triangle_option_when name doc)
@@ -18,26 +20,50 @@ endmacro()
 # with add_subdirectory or FetchContent gets the libraries alone, no tests in its
 # CTest, and its own cache untouched but for these prefixed options. Nothing is
 # searched for unless the part may be built.
-if(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_TESTS)
+if(TRIANGLE_GTEST_SOURCE_DIR)
+    set(triangle_have_gtest ON)
+elseif(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_TESTS)
     find_package(GTest 1.10 QUIET)
+    set(triangle_have_gtest ${GTest_FOUND})
 endif()
 if(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_BENCHMARKS)
     find_package(benchmark QUIET)
 endif()
 triangle_option_when(TRIANGLE_BUILD_TESTS "Build the unit, end-to-end and consumer tests (needs GoogleTest)"
-                     PROJECT_IS_TOP_LEVEL AND GTest_FOUND)
+                     PROJECT_IS_TOP_LEVEL AND triangle_have_gtest)
 triangle_option_when(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
                      PROJECT_IS_TOP_LEVEL AND benchmark_FOUND)
 triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" PROJECT_IS_TOP_LEVEL)
 triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and pkg-config packages and CPack's"
                      PROJECT_IS_TOP_LEVEL)
+
+# valgrind runs programs built for the host's own architecture, without sanitizers.
+unset(TRIANGLE_MEMCHECK_CANNOT_RUN)
+if(CMAKE_CROSSCOMPILING OR (CMAKE_HOST_SYSTEM_PROCESSOR MATCHES "64" AND CMAKE_SIZEOF_VOID_P EQUAL 4))
+    set(TRIANGLE_MEMCHECK_CANNOT_RUN "valgrind runs only programs built for the host's architecture")
+elseif(TRIANGLE_SANITIZERS)
+    set(TRIANGLE_MEMCHECK_CANNOT_RUN "valgrind cannot run a program built with sanitizers")
+endif()
 if(TRIANGLE_BUILD_TESTS)
     find_program(TRIANGLE_VALGRIND valgrind)
+    # Where it cannot run, the memcheck test reports itself skipped, and why.
     triangle_option_when(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
                          TRIANGLE_VALGRIND)
 endif()
 
-set(TRIANGLE_WARNINGS
+# The compiler families, by the command line they take: MSVC's (MSVC and
+# clang-cl) or GCC's (GCC and Clang).
+set(cl_like "$<BOOL:${MSVC}>")
+set(gcc_like "$<NOT:$<BOOL:${MSVC}>>")
+set(clang_cl "$<AND:${cl_like},$<CXX_COMPILER_ID:Clang>>")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND (CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$"
+                                    OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID STREQUAL "X86"))
+    set(x86_32 ON)
+else()
+    set(x86_32 OFF)
+endif()
+
+set(TRIANGLE_GCC_WARNINGS
     -Wall
     -Wextra
     -Wpedantic
@@ -52,35 +78,46 @@ set(TRIANGLE_WARNINGS
     -Wnull-dereference
     -Wformat=2
     -Wimplicit-fallthrough)
+# /W4 and standard conformance, plus warnings that MSVC leaves off by default:
+# narrowing conversions, a function that hides a virtual one, a class with
+# virtual functions and a public non-virtual destructor, comparisons that are
+# always false.
+set(TRIANGLE_CL_WARNINGS /W4 /permissive- /w14242 /w14254 /w14263 /w14265 /w14287 /w14296)
 
-# IEEE double arithmetic, rounded at every step, whatever the user's flags say:
-# -fno-fast-math keeps NaN and infinity meaningful (and, when linking, leaves
-# out the start-up code that flushes subnormals to zero), -ffp-contract=off
-# forbids fused multiply-add, and on 32-bit x86 SSE2 takes the place of the x87
-# registers, whose intermediates are wider than double. The areas are then the
-# same bits with g++ and clang++ at every optimisation level, on x86-64 and
-# 32-bit x86, for one math library: acos and sin come from the platform's, and
-# another (Windows', say) may differ in the last bits.
-set(TRIANGLE_FLOATING_POINT -fno-fast-math -ffp-contract=off)
-if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$")
-    list(APPEND TRIANGLE_FLOATING_POINT -msse2 -mfpmath=sse)
-endif()
+# IEEE double arithmetic, rounded at every step, whatever the user's flags say.
+# With GCC and Clang: -fno-fast-math keeps NaN and infinity meaningful (and,
+# when linking, leaves out the start-up code that flushes subnormals to zero),
+# -ffp-contract=off forbids fused multiply-add, and on 32-bit x86 SSE2 takes
+# the place of the x87 registers, whose intermediates are wider than double.
+# With MSVC, /fp:precise (clang-cl also takes -ffp-contract=off). The areas are
+# then the same bits with g++ and clang++ at every optimisation level, on
+# x86-64 and 32-bit x86, for one math library: acos and sin come from the
+# platform's, and another (Windows', say) may differ in the last bits.
+set(TRIANGLE_FLOATING_POINT
+    "$<${gcc_like}:-fno-fast-math;-ffp-contract=off>"
+    "$<$<AND:${gcc_like},$<BOOL:${x86_32}>>:-msse2;-mfpmath=sse>"
+    "$<${cl_like}:/fp:precise>"
+    "$<${clang_cl}:/clang:-ffp-contract=off>"
+    "$<$<AND:${cl_like},$<BOOL:${x86_32}>>:/arch:SSE2>")
 
 # Adds the project's warnings and floating-point settings, and the sanitizers
 # when asked for, to `target`.
 function(triangle_configure_target target)
-    target_compile_options(${target} PRIVATE ${TRIANGLE_WARNINGS} ${TRIANGLE_FLOATING_POINT})
-    target_link_options(${target} PRIVATE -fno-fast-math)
+    target_compile_options(
+        ${target} PRIVATE "$<${gcc_like}:${TRIANGLE_GCC_WARNINGS}>" "$<${cl_like}:${TRIANGLE_CL_WARNINGS}>"
+                          ${TRIANGLE_FLOATING_POINT})
+    target_link_options(${target} PRIVATE "$<${gcc_like}:-fno-fast-math>")
     if(TRIANGLE_WARNINGS_AS_ERRORS)
-        target_compile_options(${target} PRIVATE -Werror)
+        target_compile_options(${target} PRIVATE "$<IF:${cl_like},/WX,-Werror>")
     endif()
     # valgrind 3.19 cannot read the DWARF 5 that clang writes by default.
-    if(TRIANGLE_MEMCHECK AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-        target_compile_options(${target} PRIVATE $<$<CONFIG:Debug,RelWithDebInfo>:-gdwarf-4>)
+    if(TRIANGLE_MEMCHECK)
+        target_compile_options(
+            ${target} PRIVATE "$<$<AND:${gcc_like},$<CXX_COMPILER_ID:Clang>,$<CONFIG:Debug,RelWithDebInfo>>:-gdwarf-4>")
     endif()
     if(TRIANGLE_SANITIZERS)
-        set(flags -fsanitize=${TRIANGLE_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+        set(flags "$<IF:${cl_like},/fsanitize=${TRIANGLE_SANITIZERS},-fsanitize=${TRIANGLE_SANITIZERS};-fno-sanitize-recover=all;-fno-omit-frame-pointer>")
         target_compile_options(${target} PRIVATE ${flags})
-        target_link_options(${target} PRIVATE ${flags})
+        target_link_options(${target} PRIVATE "$<${gcc_like}:${flags}>")
     endif()
 endfunction()

@@ -1,8 +1,10 @@
 # Runs PROGRAM and checks its standard output, standard error and exit status.
 #
 #   -DPROGRAM=path     the program under test
+#   -DEMULATOR=cmd;a   the command that runs the target's programs, e.g. Wine (optional)
+#   -DLINE_END=CRLF    the platform's line end, in which the transcript is expected (default LF)
 #   -DTEST_NAME=name   names the file that keeps what the program printed
-#   -DGOLDEN=path      the exact expected standard output
+#   -DGOLDEN=path      the expected standard output, with LF line ends
 #   -DARGS=a;b         arguments for the program (optional)
 #   -DLAUNCHER=cmd;a   a command that runs the program, e.g. valgrind (optional)
 #   -DSTRACE=path      strace, which the two checks below need
@@ -14,19 +16,25 @@ cmake_minimum_required(VERSION 3.25)
 file(READ ${GOLDEN} expected_text)
 string(REGEX MATCHALL "\n" golden_newlines "${expected_text}")
 list(LENGTH golden_newlines golden_line_count)
+set(expected ${CMAKE_CURRENT_BINARY_DIR}/${TEST_NAME}.expected)
+if(LINE_END STREQUAL "CRLF")
+    string(REPLACE "\n" "\r\n" expected_text "${expected_text}")
+endif()
+file(WRITE ${expected} "${expected_text}")
+set(run ${EMULATOR} ${PROGRAM})
 
 if(DEFINED STDOUT)
     if(STDOUT STREQUAL "closed")
-        execute_process(COMMAND sh -c "exec \"$0\" >&-" ${PROGRAM} ERROR_VARIABLE err RESULT_VARIABLE status)
+        execute_process(COMMAND sh -c "exec \"$@\" >&-" sh ${run} ERROR_VARIABLE err RESULT_VARIABLE status)
     elseif(STDOUT STREQUAL "last-write-fails")
         execute_process(
             COMMAND ${STRACE} -o /dev/null -e trace=write -e inject=write:error=ENOSPC:when=${golden_line_count}
-                    ${PROGRAM}
+                    ${run}
             OUTPUT_QUIET
             ERROR_VARIABLE err
             RESULT_VARIABLE status)
     else()
-        execute_process(COMMAND ${PROGRAM} OUTPUT_FILE ${STDOUT} ERROR_VARIABLE err RESULT_VARIABLE status)
+        execute_process(COMMAND ${run} OUTPUT_FILE ${STDOUT} ERROR_VARIABLE err RESULT_VARIABLE status)
     endif()
     if(NOT status STREQUAL "1")
         message(FATAL_ERROR "expected exit status 1 with standard output ${STDOUT}, got '${status}'")
@@ -43,7 +51,7 @@ if(COUNT_WRITES)
     set(LAUNCHER ${STRACE} -o ${writes} -e trace=write)
 endif()
 execute_process(
-    COMMAND ${LAUNCHER} ${PROGRAM} ${ARGS}
+    COMMAND ${LAUNCHER} ${run} ${ARGS}
     OUTPUT_FILE ${actual}
     ERROR_VARIABLE err
     RESULT_VARIABLE status)
@@ -54,10 +62,11 @@ endif()
 if(NOT err STREQUAL "")
     message(FATAL_ERROR "expected nothing on standard error, got:\n${err}")
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${GOLDEN} ${actual} RESULT_VARIABLE differs)
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected} ${actual} RESULT_VARIABLE differs)
 if(differs)
     file(READ ${actual} actual_text)
-    message(FATAL_ERROR "standard output differs from ${GOLDEN}\n--- expected\n${expected_text}--- actual\n${actual_text}---")
+    message(FATAL_ERROR "standard output differs from ${GOLDEN} with ${LINE_END} line ends\n"
+                        "--- expected\n${expected_text}--- actual\n${actual_text}---")
 endif()
 
 if(COUNT_WRITES)
