@@ -2,16 +2,14 @@
 #define TRIANGLE_VALIDATED_HPP
 
 // The guarded reads must assert whatever NDEBUG says where this header is
-// included, and the includer's NDEBUG and assert must come out untouched. Both
-// language standards redefine assert by the current state of NDEBUG at every
-// inclusion of <cassert>, so the template is defined with NDEBUG undefined, and
-// then NDEBUG (its value too, through push_macro) and assert are restored.
-#ifdef NDEBUG
-#define TRIANGLE_VALIDATED_RESTORE_NDEBUG
+// included. <cassert> defines assert by the state of NDEBUG at each of its
+// inclusions, so it is included here with NDEBUG undefined, and the includer's
+// NDEBUG and assert (defined, undefined or its own) are restored afterwards.
 #pragma push_macro("NDEBUG")
+#pragma push_macro("assert")
 #undef NDEBUG
-#endif
 #include <cassert>
+#include <type_traits>
 
 // A value of type `T` paired with a flag that says whether the value may be read.
 //
@@ -19,25 +17,31 @@
 // the result's inputs change, and asks `valid()` before deciding to recompute.
 // Reading a stale or never-set value is a programming error: the guarded reads
 // abort by assertion in every build, whether or not NDEBUG is defined.
+//
+// `T` must be default-constructible, copy-constructible and copy-assignable.
+// Where those operations of `T` are constexpr, as for `int` and `double`, the
+// holder can be used in constant expressions.
 template <typename T>
 class Validated {
 public:
     // Constructs an invalid holder. Its value is value-initialised, so copies of
     // the holder are well defined, but it cannot be read until `set_data()`.
-    Validated() = default;
+    constexpr Validated() = default;
 
     // Constructs a valid holder that holds `data`.
-    explicit Validated(const T& data) : m_valid{true}, m_data{data} {}
+    constexpr explicit Validated(const T& data) : m_valid{true}, m_data{data} {}
 
     // Returns true while the held value may be read.
-    [[nodiscard]] bool valid() const { return m_valid; }
+    [[nodiscard]] constexpr bool valid() const noexcept { return m_valid; }
 
     // Marks the held value stale. The value is kept but can no longer be read.
-    void invalidate() { m_valid = false; }
+    constexpr void invalidate() noexcept { m_valid = false; }
 
-    // Replaces the held value with `data` and marks it valid.
-    void set_data(const T& data)
+    // Replaces the held value with `data` and marks it valid. If copying `data`
+    // throws, the holder is left invalid, never valid with a half-copied value.
+    constexpr void set_data(const T& data)
     {
+        m_valid = false;
         m_data = data;
         m_valid = true;
     }
@@ -48,7 +52,8 @@ public:
     // NDEBUG or not, with the standard report of the failed expression
     // `valid() && "Cannot return invalid data."`.
     // Implicit by design: the owner reads its cached result as a plain `T`.
-    operator T()  // NOLINT(google-explicit-constructor)
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr operator T() noexcept(std::is_nothrow_copy_constructible_v<T>)
     {
         assert(valid() && "Cannot return invalid data.");
         return m_data;
@@ -56,7 +61,8 @@ public:
 
     // Returns a copy of the held value; the read-only form of the read above,
     // with the same requirement and the same abort.
-    operator T() const  // NOLINT(google-explicit-constructor)
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr operator T() const noexcept(std::is_nothrow_copy_constructible_v<T>)
     {
         assert(valid() && "Cannot return invalid data.");
         return m_data;
@@ -67,13 +73,7 @@ private:
     T m_data{};
 };
 
-#ifdef TRIANGLE_VALIDATED_RESTORE_NDEBUG
-#undef TRIANGLE_VALIDATED_RESTORE_NDEBUG
+#pragma pop_macro("assert")
 #pragma pop_macro("NDEBUG")
-#ifndef NDEBUG
-#define NDEBUG
-#endif
-#include <cassert>
-#endif
 
 #endif

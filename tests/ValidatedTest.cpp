@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -77,6 +78,47 @@ TEST(ValidatedTest, AssignmentCarriesFlagAndValueTogether)
     holder = invalid;
     EXPECT_FALSE(holder.valid());
 }
+
+// Copy assignment that fails after it has changed the first member.
+// NOLINTNEXTLINE(cppcoreguidelines-special-member-functions): only copying matters here.
+struct ThrowsHalfway {
+    ThrowsHalfway() = default;
+    ThrowsHalfway(int new_first, int new_second) : first{new_first}, second{new_second} {}
+    ThrowsHalfway(const ThrowsHalfway&) = default;
+    ThrowsHalfway& operator=(const ThrowsHalfway& other)
+    {
+        first = other.first;
+        if (other.second < 0) {
+            throw std::runtime_error("assignment failed half way");
+        }
+        second = other.second;
+        return *this;
+    }
+
+    int first{};
+    int second{};
+};
+
+TEST(ValidatedTest, AssignmentThatThrowsLeavesTheHolderInvalid)
+{
+    Validated<ThrowsHalfway> holder(ThrowsHalfway(1, 1));
+    EXPECT_THROW(holder.set_data(ThrowsHalfway(2, -1)), std::runtime_error);
+    EXPECT_FALSE(holder.valid());
+}
+
+// Set, invalidated, set again and read in a constant expression.
+constexpr int round_trip(int value)
+{
+    Validated<int> holder;
+    holder.set_data(-value);
+    holder.invalidate();
+    holder.set_data(value);
+    return holder;
+}
+static_assert(round_trip(3) == 3);
+constexpr Validated<int> kThree(3);
+static_assert(kThree.valid() && static_cast<int>(kThree) == 3);
+static_assert(noexcept(kThree.valid()) && noexcept(static_cast<int>(kThree)));
 
 TEST(ValidatedDeathTest, ReadingANeverSetHolderAborts)
 {
