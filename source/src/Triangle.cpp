@@ -51,6 +51,9 @@ struct Scaled {
     int exponent;
 };
 
+constexpr int kMinNormalExponent = std::numeric_limits<double>::min_exponent - 1;
+constexpr int kMaxNormalExponent = std::numeric_limits<double>::max_exponent - 1;
+
 Scaled normalised(double significand, int exponent)
 {
     if (significand == 0.0) {
@@ -106,6 +109,17 @@ double to_double(const Scaled& value)
     return std::ldexp(value.significand, value.exponent);
 }
 
+// Returns `left` * `right` rounded once, as one double multiplication rounds,
+// to infinity or into the subnormals included. Both factors handed to the
+// hardware are exact: `left`'s power of two goes to `right` only beyond the
+// normal exponents, where scaling `right` stays exact unless the product is
+// far out of range anyway.
+double multiply_to_double(const Scaled& left, double right)
+{
+    const int exponent = std::clamp(left.exponent, kMinNormalExponent, kMaxNormalExponent);
+    return std::ldexp(left.significand, exponent) * std::ldexp(right, left.exponent - exponent);
+}
+
 // Returns `end` - `start` for finite coordinates. Their difference may exceed
 // the largest double; the halves' difference cannot, and halving such large
 // coordinates is exact.
@@ -150,7 +164,7 @@ double scaled_law_of_cosines_area(const Point& point_1, const Point& point_2, co
     const Scaled two{1.0, 1};
     const Scaled half{1.0, -1};
     const double cos_C = clamped_cosine(to_double((a * a + b * b + -(c * c)) / (two * a * b)));
-    return to_double(half * a * b * normalised(std::sin(std::acos(cos_C)), 0));
+    return multiply_to_double(half * a * b, std::sin(std::acos(cos_C)));
 }
 
 // Returns the area of the triangle P1 P2 P3 as half the product of the sides
