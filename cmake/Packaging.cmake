@@ -2,7 +2,9 @@
 # namespace triangle::, a pkg-config file, the demonstration, and packages by CPack.
 # The headers go under include/triangle/, so that their generic names never
 # land bare in a system include folder; the installed targets point there, and
-# users write #include "Triangle.hpp" as they do in-tree.
+# users write #include "Triangle.hpp" as they do in-tree. The include folder is
+# also an ordinary include directory of the exported targets, because a CMake
+# older than 3.23 skips the file sets when it reads the package.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -12,6 +14,8 @@ install(
     TARGETS triangle_validated triangle
     EXPORT triangleTargets
     FILE_SET HEADERS
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle
+    INCLUDES
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
 install(EXPORT triangleTargets NAMESPACE triangle:: DESTINATION ${triangle_cmake_dir})
 configure_package_config_file(cmake/triangleConfig.cmake.in ${PROJECT_BINARY_DIR}/triangleConfig.cmake
@@ -28,6 +32,17 @@ configure_file(cmake/triangle.pc.in ${PROJECT_BINARY_DIR}/triangle.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 if(TARGET triangle_demo)
+    # A shared libtriangle is found from the program's own place, wherever the
+    # prefix is installed or moved.
+    get_target_property(triangle_type triangle TYPE)
+    if(triangle_type STREQUAL "SHARED_LIBRARY")
+        file(RELATIVE_PATH triangle_lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+        if(APPLE)
+            set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "@loader_path/${triangle_lib_from_bin}")
+        else()
+            set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "$ORIGIN/${triangle_lib_from_bin}")
+        endif()
+    endif()
     install(TARGETS triangle_demo)
 endif()
 install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
@@ -43,7 +58,9 @@ if(PROJECT_IS_TOP_LEVEL)
     set(CPACK_GENERATOR TGZ)
     set(CPACK_SOURCE_GENERATOR TGZ)
     set(CPACK_VERBATIM_VARIABLES ON)
-    set(CPACK_SOURCE_IGNORE_FILES "^${PROJECT_SOURCE_DIR}/(\\.git|build[^/]*)/")
+    # The source folder's path is matched literally, whatever characters it holds.
+    string(REGEX REPLACE "[][.*+?^$(){}|\\]" "\\\\\\0" triangle_source_pattern "${PROJECT_SOURCE_DIR}")
+    set(CPACK_SOURCE_IGNORE_FILES "^${triangle_source_pattern}/(\\.git|build[^/]*)/")
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the triangle project")
     set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
