@@ -11,7 +11,11 @@
 #include <iostream>
 #include <limits>
 
+#include "Scaled.hpp"
+
 namespace {
+
+using triangle_internal::Scaled;
 
 // Sides in this range keep every intermediate of the plain computation a
 // normal double: their squares, products and the area itself neither overflow
@@ -40,103 +44,11 @@ double side_length(const Point& start, const Point& end)
     return std::sqrt(dx * dx + dy * dy);
 }
 
-// A double with an exponent of its own, worth `significand` * 2^`exponent`,
-// where `significand` is 0 or has a magnitude in [1, 2). Every operation below
-// rounds its result once to 53 bits, exactly as double arithmetic would if its
-// exponent range had no bounds, so a chain of them never overflows or
-// underflows and gives the bits of the plain computation wherever that one
-// does neither.
-struct Scaled {
-    double significand;
-    int exponent;
-};
-
-constexpr int kMinNormalExponent = std::numeric_limits<double>::min_exponent - 1;
-constexpr int kMaxNormalExponent = std::numeric_limits<double>::max_exponent - 1;
-
-Scaled normalised(double significand, int exponent)
-{
-    if (significand == 0.0) {
-        return {0.0, 0};
-    }
-    const int shift = std::ilogb(significand);
-    return {std::ldexp(significand, -shift), exponent + shift};
-}
-
-Scaled operator*(const Scaled& left, const Scaled& right)
-{
-    return normalised(left.significand * right.significand, left.exponent + right.exponent);
-}
-
-Scaled operator/(const Scaled& left, const Scaled& right)
-{
-    return normalised(left.significand / right.significand, left.exponent - right.exponent);
-}
-
-// Aligns both operands on the larger exponent. A shift of more than about a
-// thousand leaves the smaller one subnormal or zero, which only happens where
-// it lies far below half an ulp of the larger and the sum rounds to the larger
-// anyway. A zero, whose exponent means nothing, is no operand to align on.
-Scaled operator+(const Scaled& left, const Scaled& right)
-{
-    if (left.significand == 0.0) {
-        return right;
-    }
-    if (right.significand == 0.0) {
-        return left;
-    }
-    const int exponent = std::max(left.exponent, right.exponent);
-    return normalised(std::ldexp(left.significand, left.exponent - exponent) +
-                          std::ldexp(right.significand, right.exponent - exponent),
-                      exponent);
-}
-
-Scaled operator-(const Scaled& value)
-{
-    return {-value.significand, value.exponent};
-}
-
-Scaled sqrt(const Scaled& value)
-{
-    if (value.exponent % 2 == 0) {
-        return normalised(std::sqrt(value.significand), value.exponent / 2);
-    }
-    return normalised(std::sqrt(2.0 * value.significand), (value.exponent - 1) / 2);
-}
-
-double to_double(const Scaled& value)
-{
-    return std::ldexp(value.significand, value.exponent);
-}
-
-// Returns `left` * `right` rounded once, as one double multiplication rounds,
-// to infinity or into the subnormals included. Both factors handed to the
-// hardware are exact: `left`'s power of two goes to `right` only beyond the
-// normal exponents, where scaling `right` stays exact unless the product is
-// far out of range anyway.
-double multiply_to_double(const Scaled& left, double right)
-{
-    const int exponent = std::clamp(left.exponent, kMinNormalExponent, kMaxNormalExponent);
-    return std::ldexp(left.significand, exponent) * std::ldexp(right, left.exponent - exponent);
-}
-
-// Returns `end` - `start` for finite coordinates. Their difference may exceed
-// the largest double; the halves' difference cannot, and halving such large
-// coordinates is exact.
-Scaled difference(double start, double end)
-{
-    const double plain = end - start;
-    if (std::isfinite(plain)) {
-        return normalised(plain, 0);
-    }
-    const Scaled half = normalised(0.5 * end - 0.5 * start, 0);
-    return {half.significand, half.exponent + 1};
-}
-
+// Returns the length of the side from `start` to `end`, for finite coordinates.
 Scaled scaled_side_length(const Point& start, const Point& end)
 {
-    const Scaled dx = difference(start.x, end.x);
-    const Scaled dy = difference(start.y, end.y);
+    const Scaled dx = triangle_internal::difference(start.x, end.x);
+    const Scaled dy = triangle_internal::difference(start.y, end.y);
     return sqrt(dx * dx + dy * dy);
 }
 
@@ -163,8 +75,9 @@ double scaled_law_of_cosines_area(const Point& point_1, const Point& point_2, co
     }
     const Scaled two{1.0, 1};
     const Scaled half{1.0, -1};
-    const double cos_C = clamped_cosine(to_double((a * a + b * b + -(c * c)) / (two * a * b)));
-    return multiply_to_double(half * a * b, std::sin(std::acos(cos_C)));
+    const double cos_C =
+        clamped_cosine(triangle_internal::to_double((a * a + b * b + -(c * c)) / (two * a * b)));
+    return triangle_internal::multiply_to_double(half * a * b, std::sin(std::acos(cos_C)));
 }
 
 // Returns the area of the triangle P1 P2 P3 as half the product of the sides
