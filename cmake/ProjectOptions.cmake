@@ -1,7 +1,7 @@
 # The project's options, and the compiler settings for its own targets only;
-# dependencies and users' targets are left alone.
+# dependencies and users' targets are left alone. Warnings are errors only
+# where CMAKE_COMPILE_WARNING_AS_ERROR is on, as CI's presets set it.
 
-option(TRIANGLE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (CI turns this on)" OFF)
 set(TRIANGLE_SANITIZERS "" CACHE STRING "Sanitizers for the project's targets, as for -fsanitize=, e.g. address,undefined")
 set(TRIANGLE_GTEST_SOURCE_DIR "" CACHE PATH
     "GoogleTest's sources (e.g. /usr/src/googletest), built for the target instead of an installed GoogleTest")
@@ -53,8 +53,12 @@ endif()
 
 # The compiler families, by the command line they take: MSVC's (MSVC and
 # clang-cl) or GCC's (GCC and Clang).
-set(cl_like "$<BOOL:${MSVC}>")
-set(gcc_like "$<NOT:$<BOOL:${MSVC}>>")
+if(MSVC)
+    set(cl_like 1)
+else()
+    set(cl_like 0)
+endif()
+set(gcc_like "$<NOT:${cl_like}>")
 set(clang_cl "$<AND:${cl_like},$<CXX_COMPILER_ID:Clang>>")
 if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND (CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$"
                                     OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID STREQUAL "X86"))
@@ -89,10 +93,10 @@ set(TRIANGLE_CL_WARNINGS /W4 /permissive- /w14242 /w14254 /w14263 /w14265 /w1428
 # when linking, leaves out the start-up code that flushes subnormals to zero),
 # -ffp-contract=off forbids fused multiply-add, and on 32-bit x86 SSE2 takes
 # the place of the x87 registers, whose intermediates are wider than double.
-# With MSVC, /fp:precise (clang-cl also takes -ffp-contract=off). The areas are
-# then the same bits with g++ and clang++ at every optimisation level, on
-# x86-64 and 32-bit x86, for one math library: acos and sin come from the
-# platform's, and another (Windows', say) may differ in the last bits.
+# With MSVC, /fp:precise (clang-cl also takes -ffp-contract=off). The project's
+# own arithmetic then gives the same bits with g++ and clang++ at every
+# optimisation level; acos and sin are the math library's, whose bits differ
+# between libraries and, in glibc, between word sizes and CPUs.
 set(TRIANGLE_FLOATING_POINT
     "$<${gcc_like}:-fno-fast-math;-ffp-contract=off>"
     "$<$<AND:${gcc_like},$<BOOL:${x86_32}>>:-msse2;-mfpmath=sse>"
@@ -107,9 +111,6 @@ function(triangle_configure_target target)
         ${target} PRIVATE "$<${gcc_like}:${TRIANGLE_GCC_WARNINGS}>" "$<${cl_like}:${TRIANGLE_CL_WARNINGS}>"
                           ${TRIANGLE_FLOATING_POINT})
     target_link_options(${target} PRIVATE "$<${gcc_like}:-fno-fast-math>")
-    if(TRIANGLE_WARNINGS_AS_ERRORS)
-        target_compile_options(${target} PRIVATE "$<IF:${cl_like},/WX,-Werror>")
-    endif()
     # valgrind 3.19 cannot read the DWARF 5 that clang writes by default.
     if(TRIANGLE_MEMCHECK)
         target_compile_options(
