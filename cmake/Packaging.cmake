@@ -46,6 +46,7 @@ if(TARGET triangle_demo)
     install(TARGETS triangle_demo)
 endif()
 install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY docs DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # CPack reads and writes variables of its own: configured only when this is the
 # top-level project, never inside a user's build.
