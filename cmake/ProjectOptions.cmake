@@ -38,7 +38,7 @@ triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and
                      PROJECT_IS_TOP_LEVEL)
 
 # valgrind runs programs built for the host's own architecture, without sanitizers.
-unset(TRIANGLE_MEMCHECK_CANNOT_RUN)
+set(TRIANGLE_MEMCHECK_CANNOT_RUN "")
 if(CMAKE_CROSSCOMPILING OR (CMAKE_HOST_SYSTEM_PROCESSOR MATCHES "64" AND CMAKE_SIZEOF_VOID_P EQUAL 4))
     set(TRIANGLE_MEMCHECK_CANNOT_RUN "valgrind runs only programs built for the host's architecture")
 elseif(TRIANGLE_SANITIZERS)
