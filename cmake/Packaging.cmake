@@ -33,15 +33,11 @@ install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBD
 
 if(TARGET triangle_demo)
     # A shared libtriangle is found from the program's own place, wherever the
-    # prefix is installed or moved.
+    # prefix is installed or moved, by a run path relative to it.
     get_target_property(triangle_type triangle TYPE)
     if(triangle_type STREQUAL "SHARED_LIBRARY")
         file(RELATIVE_PATH triangle_lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
-        if(APPLE)
-            set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "@loader_path/${triangle_lib_from_bin}")
-        else()
-            set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "$ORIGIN/${triangle_lib_from_bin}")
-        endif()
+        set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "$ORIGIN/${triangle_lib_from_bin}")
     endif()
     install(TARGETS triangle_demo)
 endif()
