@@ -79,38 +79,35 @@ TEST(ValidatedTest, AssignmentCarriesFlagAndValueTogether)
     EXPECT_FALSE(holder.valid());
 }
 
-// Copy assignment that fails after it has changed the first member.
+// A value whose copy assignment throws when the source asks it to.
 // NOLINTNEXTLINE(cppcoreguidelines-special-member-functions): only copying matters here.
-struct ThrowsHalfway {
-    ThrowsHalfway() = default;
-    ThrowsHalfway(int new_first, int new_second) : first{new_first}, second{new_second} {}
-    ThrowsHalfway(const ThrowsHalfway&) = default;
-    ThrowsHalfway& operator=(const ThrowsHalfway& other)
+struct Fragile {
+    Fragile() = default;
+    explicit Fragile(bool throws) : throws_on_copy{throws} {}
+    Fragile(const Fragile&) = default;
+    Fragile& operator=(const Fragile& other)
     {
-        first = other.first;
-        if (other.second < 0) {
-            throw std::runtime_error("assignment failed half way");
+        if (other.throws_on_copy) {
+            throw std::runtime_error("assignment failed");
         }
-        second = other.second;
+        throws_on_copy = other.throws_on_copy;
         return *this;
     }
 
-    int first{};
-    int second{};
+    bool throws_on_copy{false};
 };
 
 TEST(ValidatedTest, AssignmentThatThrowsLeavesTheHolderInvalid)
 {
-    Validated<ThrowsHalfway> holder(ThrowsHalfway(1, 1));
-    EXPECT_THROW(holder.set_data(ThrowsHalfway(2, -1)), std::runtime_error);
+    Validated<Fragile> holder{Fragile()};
+    EXPECT_THROW(holder.set_data(Fragile(true)), std::runtime_error);
     EXPECT_FALSE(holder.valid());
 }
 
-// Set, invalidated, set again and read in a constant expression.
+// Constructed valid, invalidated, set again and read in a constant expression.
 constexpr int round_trip(int value)
 {
-    Validated<int> holder;
-    holder.set_data(-value);
+    Validated<int> holder(-value);
     holder.invalidate();
     holder.set_data(value);
     return holder;
