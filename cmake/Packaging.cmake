@@ -2,9 +2,9 @@
 # namespace triangle::, a pkg-config file, the demonstration, and packages by CPack.
 # The headers go under include/triangle/, so that their generic names never
 # land bare in a system include folder; the installed targets point there, and
-# users write #include "Triangle.hpp" as they do in-tree. The include folder is
-# also an ordinary include directory of the exported targets, because a CMake
-# older than 3.23 skips the file sets when it reads the package.
+# users write #include "Triangle.hpp" as they do in-tree. Install folders may be
+# relative to the prefix, which keeps the packages relocatable, or absolute, as
+# Nix and Guix set them.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -13,10 +13,9 @@ set(triangle_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/triangle)
 install(
     TARGETS triangle_validated triangle
     EXPORT triangleTargets
-    FILE_SET HEADERS
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle
     INCLUDES
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
+install(FILES include/Validated.hpp include/Triangle.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
 install(EXPORT triangleTargets NAMESPACE triangle:: DESTINATION ${triangle_cmake_dir})
 configure_package_config_file(cmake/triangleConfig.cmake.in ${PROJECT_BINARY_DIR}/triangleConfig.cmake
                               INSTALL_DESTINATION ${triangle_cmake_dir})
@@ -25,9 +24,21 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/triangleConfigVersion.cma
 install(FILES ${PROJECT_BINARY_DIR}/triangleConfig.cmake ${PROJECT_BINARY_DIR}/triangleConfigVersion.cmake
         DESTINATION ${triangle_cmake_dir})
 
-# The .pc file finds its prefix from where it lies, so a moved tree still works.
-file(RELATIVE_PATH triangle_pc_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
-string(REGEX REPLACE "/$" "" triangle_pc_prefix "${triangle_pc_prefix}")
+# Under a relative library folder, the .pc file finds its prefix from where it
+# lies, so a moved tree still works; an absolute folder is written as it is.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+    set(triangle_pc_prefix ${CMAKE_INSTALL_PREFIX})
+else()
+    file(RELATIVE_PATH triangle_pc_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+    string(REGEX REPLACE "/$" "" triangle_pc_prefix "\${pcfiledir}/${triangle_pc_prefix}")
+endif()
+foreach(folder IN ITEMS LIBDIR INCLUDEDIR)
+    if(IS_ABSOLUTE "${CMAKE_INSTALL_${folder}}")
+        set(triangle_pc_${folder} ${CMAKE_INSTALL_${folder}})
+    else()
+        set(triangle_pc_${folder} "\${prefix}/${CMAKE_INSTALL_${folder}}")
+    endif()
+endforeach()
 configure_file(cmake/triangle.pc.in ${PROJECT_BINARY_DIR}/triangle.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
@@ -41,12 +52,18 @@ if(TARGET triangle_demo)
     endif()
     install(TARGETS triangle_demo)
 endif()
-install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY docs DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Inside another project, CMAKE_INSTALL_DOCDIR is that project's folder.
+if(triangle_is_top_level)
+    set(triangle_doc_dir ${CMAKE_INSTALL_DOCDIR})
+else()
+    set(triangle_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/triangle)
+endif()
+install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${triangle_doc_dir})
+install(DIRECTORY docs DESTINATION ${triangle_doc_dir})
 
 # CPack reads and writes variables of its own: configured only when this is the
 # top-level project, never inside a user's build.
-if(PROJECT_IS_TOP_LEVEL)
+if(triangle_is_top_level)
     set(CPACK_PACKAGE_VENDOR "the triangle authors")
     set(CPACK_PACKAGE_CONTACT "the triangle project")
     set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")

@@ -19,23 +19,23 @@ endmacro()
 # top-level build that has what the part needs, so a project that adds this one
 # with add_subdirectory or FetchContent gets the libraries alone, no tests in its
 # CTest, and its own cache untouched but for these prefixed options. Nothing is
-# searched for unless the part may be built.
+# searched for unless the part may be built. The tests also need CMake 3.25.
 if(TRIANGLE_GTEST_SOURCE_DIR)
     set(triangle_have_gtest ON)
-elseif(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_TESTS)
+elseif(triangle_is_top_level OR TRIANGLE_BUILD_TESTS)
     find_package(GTest 1.10 QUIET)
     set(triangle_have_gtest ${GTest_FOUND})
 endif()
-if(PROJECT_IS_TOP_LEVEL OR TRIANGLE_BUILD_BENCHMARKS)
+if(triangle_is_top_level OR TRIANGLE_BUILD_BENCHMARKS)
     find_package(benchmark QUIET)
 endif()
 triangle_option_when(TRIANGLE_BUILD_TESTS "Build the unit, end-to-end and consumer tests (needs GoogleTest)"
-                     PROJECT_IS_TOP_LEVEL AND triangle_have_gtest)
+                     triangle_is_top_level AND triangle_have_gtest AND CMAKE_VERSION VERSION_GREATER_EQUAL 3.25)
 triangle_option_when(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
-                     PROJECT_IS_TOP_LEVEL AND benchmark_FOUND)
-triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" PROJECT_IS_TOP_LEVEL)
+                     triangle_is_top_level AND benchmark_FOUND)
+triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" triangle_is_top_level)
 triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and pkg-config packages and CPack's"
-                     PROJECT_IS_TOP_LEVEL)
+                     triangle_is_top_level)
 
 # valgrind runs programs built for the host's own architecture, without sanitizers.
 set(TRIANGLE_MEMCHECK_CANNOT_RUN "")
