@@ -7,7 +7,8 @@
 #   -DFLAGS=a;b          further compile and link options (optional)
 #   -DPKG_CONFIG=path    pkg-config: also take the options of the package
 #                        "triangle" from the .pc files in PKG_CONFIG_PATH=dir,
-#                        and run the program with its libdir on the library path
+#                        and give the program its libdir as a run path, which
+#                        a shared library installed there needs
 #   -DOUTPUT=dir         where to build
 cmake_minimum_required(VERSION 3.25)
 
@@ -19,7 +20,7 @@ if(PKG_CONFIG)
     list(APPEND FLAGS ${package_flags})
     execute_process(COMMAND ${PKG_CONFIG} --variable=libdir triangle OUTPUT_VARIABLE libdir
                             OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    set(ENV{LD_LIBRARY_PATH} ${libdir})
+    list(APPEND FLAGS -Wl,-rpath,${libdir})
 endif()
 
 file(MAKE_DIRECTORY ${OUTPUT})
