@@ -216,9 +216,10 @@ TEST_F(TriangleTest, ScalingByAPowerOfTwoScalesTheAreaExactly)
     for (const AreaCase& c : cases) {
         const double area = Triangle(c.p1, c.p2, c.p3).area();
         EXPECT_NEAR(area, c.expected, c.expected * 1e-10);
-        // Both areas stay normal: a subnormal one is rounded from the exact
-        // product, not from the unscaled area.
-        for (const int power : {-505, -300, -130, 130, 300, 511}) {
+        // At 2^-521 the area is subnormal, with 31 bits or fewer: rounded once
+        // from the exact product, it is the unscaled area scaled unless that
+        // product lies within 2^-53 of a tie between its neighbours, 2^-31 apart.
+        for (const int power : {-521, -505, -300, -130, 130, 300, 511}) {
             SCOPED_TRACE(std::string(c.name) + " scaled by 2^" + std::to_string(power));
             const auto scaled = [power](const Point& point) {
                 return Point(std::ldexp(point.x, power), std::ldexp(point.y, power));
@@ -263,6 +264,8 @@ TEST_F(TriangleTest, DocumentedFiguresHoldBitForBit)
         {"area rounded once into the subnormals", Point(0x1.ba83f1037736p-511, 0.0),
          Point(0.0, 0.0), Point(0x1.eda23245568ep-509, 0x1.1df2001decd1ep-511),
          2.1480573636900982e-308},
+        {"exact subnormal area", Point(0.0, 0.0), Point(0x1p-511, 0.0), Point(0x1p-512, 0x1.8p-511),
+         0x0.cp-1022},
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.name);
