@@ -7,13 +7,13 @@
 // A `Scaled` is worth `significand` * 2^`exponent`, where `significand` is 0 or
 // has a magnitude in [1, 2); it is made from finite doubles only. Each
 // operation below (a coordinate difference, and the product, quotient, sum,
-// negation and square root) rounds its exact result once to 53 bits, as the
-// same double operation would if the exponent had no bounds. A chain of them
-// therefore never overflows or underflows, and gives the bits of the plain
-// double computation wherever that one does neither. The exponents that such
-// chains reach from doubles stay within a few thousand, far inside an int. Back
-// in double, `to_double` rounds a value into the range of double, and
-// `multiply_to_double` rounds a product once, as one double multiplication
+// difference, negation and square root) rounds its exact result once to 53
+// bits, as the same double operation would if the exponent had no bounds. A
+// chain of them therefore never overflows or underflows, and gives the bits of
+// the plain double computation wherever that one does neither. The exponents
+// that such chains reach from doubles stay within a few thousand, far inside
+// an int. Back in double, `to_double` rounds a value into the range of double,
+// and `multiply_to_double` rounds a product once, as one double multiplication
 // does: to infinity above the largest double, into the subnormals below the
 // smallest normal one.
 
@@ -82,6 +82,11 @@ inline Scaled operator+(const Scaled& left, const Scaled& right)
 inline Scaled operator-(const Scaled& value)
 {
     return {-value.significand, value.exponent};
+}
+
+inline Scaled operator-(const Scaled& left, const Scaled& right)
+{
+    return left + -right;
 }
 
 // An odd exponent lends a factor 2 to the significand, which keeps it exact.
