@@ -1,6 +1,8 @@
 #ifndef TRIANGLE_VALIDATED_HPP
 #define TRIANGLE_VALIDATED_HPP
 
+#include <type_traits>
+
 // The guarded reads must assert whatever NDEBUG says where this header is
 // included. <cassert> defines assert by the state of NDEBUG at each of its
 // inclusions, so it is included here with NDEBUG undefined, and the includer's
@@ -9,7 +11,6 @@
 #pragma push_macro("assert")
 #undef NDEBUG
 #include <cassert>
-#include <type_traits>
 
 // A value of type `T` paired with a flag that says whether the value may be read.
 //
@@ -60,12 +61,12 @@ public:
     }
 
     // Returns a copy of the held value; the read-only form of the read above,
-    // with the same requirement and the same abort.
+    // with the same requirement and the same abort. It reads through that
+    // one, which changes nothing, so that the check is written once.
     // NOLINTNEXTLINE(google-explicit-constructor)
     constexpr operator T() const noexcept(std::is_nothrow_copy_constructible_v<T>)
     {
-        assert(valid() && "Cannot return invalid data.");
-        return m_data;
+        return const_cast<Validated&>(*this).operator T();
     }
 
 private:
