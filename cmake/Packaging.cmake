@@ -72,7 +72,8 @@ if(triangle_is_top_level)
     set(CPACK_GENERATOR TGZ)
     set(CPACK_SOURCE_GENERATOR TGZ)
     set(CPACK_VERBATIM_VARIABLES ON)
-    # The source folder's path is matched literally, whatever characters it holds.
+    # The source folder's path is matched literally. (CPack's own search for the
+    # sources takes a [ or ] in that path for a pattern and finds nothing.)
     string(REGEX REPLACE "[][.*+?^$(){}|\\]" "\\\\\\0" triangle_source_pattern "${PROJECT_SOURCE_DIR}")
     set(CPACK_SOURCE_IGNORE_FILES "^${triangle_source_pattern}/(\\.git|build[^/]*)/")
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the triangle project")
