@@ -98,11 +98,12 @@ double law_of_cosines_area(const Number& a, const Number& b, const Number& c)
 // Scaled, where no intermediate overflows or underflows. Kept out of line: g++
 // 12 inlines it otherwise, and every query, a cached one too, then saves the
 // registers that only this path needs (6 instructions more).
+// clang-format off
 #ifdef __GNUC__
 [[gnu::noinline]]
 #endif
-double
-scaled_area(const Point& point_1, const Point& point_2, const Point& point_3)
+double scaled_area(const Point& point_1, const Point& point_2, const Point& point_3)
+// clang-format on
 {
     if (!is_finite(point_1) || !is_finite(point_2) || !is_finite(point_3)) {
         return std::numeric_limits<double>::quiet_NaN();
