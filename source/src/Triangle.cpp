@@ -5,11 +5,28 @@
 #if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__)
 #error "Triangle.cpp needs NaN and infinity: build it without -ffast-math or -ffinite-math-only"
 #endif
+// The x87 registers of 32-bit x86 carry intermediates wider than double.
+#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 2
+#error "Triangle.cpp rounds every step to double: on 32-bit x86 build it with -msse2 -mfpmath=sse"
+#endif
 
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <limits>
+
+// Every step of the area, here and in the scaled arithmetic included below,
+// rounds to double whatever the build's flags. Compilers fuse a*b+c into one
+// multiply-add, rounded once, by default wherever the target has one (ARM64
+// always, x86-64 from x86-64-v3 on), and reorder or invert operations under
+// -funsafe-math-optimizations; these pragmas forbid both. Clang still fuses
+// under an explicit -ffp-contract=fast, which overrides any pragma.
+#if defined(__clang__)
+#pragma float_control(precise, on)
+#pragma STDC FP_CONTRACT OFF
+#elif defined(__GNUC__)
+#pragma GCC optimize("fp-contract=off", "no-unsafe-math-optimizations")
+#endif
 
 #include "Scaled.hpp"
 
