@@ -1,0 +1,19 @@
+# Cross-compiles for Linux with Debian's cross compilers for the triple in
+# TRIANGLE_LINUX_TRIPLE, whose C library lies under /usr/<triple>, and runs the
+# results under qemu-user (Debian: qemu-user) with that C library.
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_C_COMPILER ${TRIANGLE_LINUX_TRIPLE}-gcc)
+set(CMAKE_CXX_COMPILER ${TRIANGLE_LINUX_TRIPLE}-g++)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TRIANGLE_LINUX_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+find_program(TRIANGLE_QEMU qemu-${TRIANGLE_QEMU_ARCH} NO_CACHE)
+if(NOT TRIANGLE_QEMU)
+    message(FATAL_ERROR "qemu-${TRIANGLE_QEMU_ARCH} runs the programs built for ${TRIANGLE_LINUX_TRIPLE} "
+                        "(Debian: apt-get install qemu-user)")
+endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TRIANGLE_QEMU} -L /usr/${TRIANGLE_LINUX_TRIPLE})
