@@ -25,7 +25,8 @@ install(FILES ${PROJECT_BINARY_DIR}/triangleConfig.cmake ${PROJECT_BINARY_DIR}/t
         DESTINATION ${triangle_cmake_dir})
 
 # Under a relative library folder, the .pc file finds its prefix from where it
-# lies, so a moved tree still works; an absolute folder is written as it is.
+# lies, so a moved tree still works; an absolute folder is written as it is,
+# with each space escaped, as pkg-config escapes the folder it finds itself in.
 if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
     set(triangle_pc_prefix ${CMAKE_INSTALL_PREFIX})
 else()
@@ -38,6 +39,9 @@ foreach(folder IN ITEMS LIBDIR INCLUDEDIR)
     else()
         set(triangle_pc_${folder} "\${prefix}/${CMAKE_INSTALL_${folder}}")
     endif()
+endforeach()
+foreach(value IN ITEMS prefix LIBDIR INCLUDEDIR)
+    string(REPLACE " " "\\ " triangle_pc_${value} "${triangle_pc_${value}}")
 endforeach()
 configure_file(cmake/triangle.pc.in ${PROJECT_BINARY_DIR}/triangle.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
