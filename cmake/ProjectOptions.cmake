@@ -2,9 +2,19 @@
 # dependencies and users' targets are left alone. Warnings are errors only
 # where CMAKE_COMPILE_WARNING_AS_ERROR is on, as CI's presets set it.
 
-set(TRIANGLE_SANITIZERS "" CACHE STRING "Sanitizers for the project's targets, as for -fsanitize=, e.g. address,undefined")
-set(TRIANGLE_GTEST_SOURCE_DIR "" CACHE PATH
-    "GoogleTest's sources (e.g. /usr/src/googletest), built for the target instead of an installed GoogleTest")
+# Declares the cache variable `name` unless a parent project has set a normal
+# variable of that name, which is then kept: CMake before 3.21 (policy CMP0126)
+# would drop it in favour of the cache's default on the first configure.
+macro(triangle_cache_variable name type default doc)
+    if(NOT DEFINED ${name} OR DEFINED CACHE{${name}})
+        set(${name} "${default}" CACHE ${type} "${doc}")
+    endif()
+endmacro()
+
+triangle_cache_variable(TRIANGLE_SANITIZERS STRING ""
+                        "Sanitizers for the project's targets, as for -fsanitize=, e.g. address,undefined")
+triangle_cache_variable(TRIANGLE_GTEST_SOURCE_DIR PATH ""
+                        "GoogleTest's sources (e.g. /usr/src/googletest), built for the target instead of an installed GoogleTest")
 
 # Declares the option `name`, ON by default when the condition that follows `doc` holds.
 macro(triangle_option_when name doc)
@@ -15,7 +25,26 @@ macro(triangle_option_when name doc)
     endif()
 endmacro()
 
-# What is built beyond the two libraries. Each part defaults to ON only in a
+# Declares the switch `name`: ON, OFF, or AUTO, the default, which turns it on
+# when the condition that follows `doc` holds. AUTO is decided afresh at every
+# configure, so that a tool installed since the last one is used; an ON or OFF
+# that the user gives is kept.
+macro(triangle_auto_option name doc)
+    triangle_cache_variable(${name} STRING AUTO "${doc}: ON, OFF or AUTO (on where what it needs is found)")
+    if(DEFINED CACHE{${name}})
+        set_property(CACHE ${name} PROPERTY STRINGS AUTO ON OFF)
+    endif()
+    string(TOUPPER "${${name}}" triangle_option_value)
+    if(triangle_option_value STREQUAL "AUTO")
+        if(${ARGN})
+            set(${name} ON)
+        else()
+            set(${name} OFF)
+        endif()
+    endif()
+endmacro()
+
+# What is built beyond the two libraries. Each part is on by default only in a
 # top-level build that has what the part needs, so a project that adds this one
 # with add_subdirectory or FetchContent gets the libraries alone, no tests in its
 # CTest, and its own cache untouched but for these prefixed options. Nothing is
@@ -29,9 +58,9 @@ endif()
 if(triangle_is_top_level OR TRIANGLE_BUILD_BENCHMARKS)
     find_package(benchmark QUIET)
 endif()
-triangle_option_when(TRIANGLE_BUILD_TESTS "Build the unit, end-to-end and consumer tests (needs GoogleTest)"
+triangle_auto_option(TRIANGLE_BUILD_TESTS "Build the unit, end-to-end and consumer tests (needs GoogleTest)"
                      triangle_is_top_level AND triangle_have_gtest AND CMAKE_VERSION VERSION_GREATER_EQUAL 3.25)
-triangle_option_when(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
+triangle_auto_option(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
                      triangle_is_top_level AND benchmark_FOUND)
 triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" triangle_is_top_level)
 triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and pkg-config packages and CPack's"
@@ -47,7 +76,7 @@ endif()
 if(TRIANGLE_BUILD_TESTS)
     find_program(TRIANGLE_VALGRIND valgrind)
     # Where it cannot run, the memcheck test reports itself skipped, and why.
-    triangle_option_when(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
+    triangle_auto_option(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
                          TRIANGLE_VALGRIND)
 endif()
 
