@@ -16,14 +16,13 @@
 #include <limits>
 
 // Every step of the area, here and in the scaled arithmetic included below,
-// rounds to double whatever the build's flags. Compilers fuse a*b+c into one
-// multiply-add, rounded once, by default wherever the target has one (ARM64
-// always, x86-64 from x86-64-v3 on), and reorder or invert operations under
-// -funsafe-math-optimizations; these pragmas forbid both. Clang still fuses
-// under an explicit -ffp-contract=fast, which overrides any pragma.
+// rounds to double whatever the build's flags. By default GCC and Clang fuse
+// a*b+c into one multiply-add, rounded once, wherever the target has one (ARM64
+// always, x86-64 from x86-64-v3 on), and -funsafe-math-optimizations lets them
+// reorder sums and products; these pragmas forbid both. Clang still fuses under
+// an explicit -ffp-contract=fast, which overrides any pragma.
 #if defined(__clang__)
-#pragma float_control(precise, on)
-#pragma STDC FP_CONTRACT OFF
+#pragma clang fp contract(off) reassociate(off)
 #elif defined(__GNUC__)
 #pragma GCC optimize("fp-contract=off", "no-unsafe-math-optimizations")
 #endif
