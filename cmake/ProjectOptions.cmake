@@ -125,7 +125,8 @@ set(TRIANGLE_CL_WARNINGS /W4 /permissive- /w14242 /w14254 /w14263 /w14265 /w1428
 # With MSVC, /fp:precise (clang-cl also takes -ffp-contract=off). The project's
 # own arithmetic then gives the same bits with g++ and clang++ at every
 # optimisation level; acos and sin are the math library's, whose bits differ
-# between libraries and, in glibc, between word sizes and CPUs.
+# between libraries and, in glibc, between word sizes and CPUs. Triangle.cpp
+# also keeps to these rules by itself, for other builds than this one.
 set(TRIANGLE_FLOATING_POINT
     "$<${gcc_like}:-fno-fast-math;-ffp-contract=off>"
     "$<$<AND:${gcc_like},$<BOOL:${x86_32}>>:-msse2;-mfpmath=sse>"
