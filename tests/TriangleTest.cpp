@@ -239,8 +239,8 @@ TEST_F(TriangleTest, DocumentedFiguresHoldBitForBit)
 {
 #if defined(__GLIBC__) && (defined(__x86_64__) || defined(__i386__) || defined(__aarch64__))
     if (std::string(gnu_get_libc_version()) != "2.36") {
-        const char* const ci = std::getenv("CI");
-        if (ci != nullptr && std::string(ci) == "true") {
+        const char* const ci_variable = std::getenv("CI");
+        if (ci_variable != nullptr && std::string(ci_variable) == "true") {
             GTEST_FAIL() << "the figures were measured with glibc 2.36, not "
                          << gnu_get_libc_version() << ": measure them anew with this one";
         }
