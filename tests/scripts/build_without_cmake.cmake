@@ -37,10 +37,25 @@ if(PKG_CONFIG)
 endif()
 
 file(MAKE_DIRECTORY ${OUTPUT})
+# Every program is built before the first one runs, so that the runs, under an
+# emulator too, follow one another.
 set(compile ${COMPILER} -std=c++17 -O2 -DNDEBUG)
 execute_process(COMMAND ${compile} -o ${OUTPUT}/consumer${SUFFIX} ${SOURCES} ${FLAGS} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${compile} -shared -fPIC -o ${OUTPUT}/libconsumer.so ${SOURCES} ${FLAGS}
                 COMMAND_ERROR_IS_FATAL ANY)
+set(builds consumer)
+set(consumer_options "the compiler's defaults")
+if(REFERENCE)
+    execute_process(COMMAND ${compile} -o ${OUTPUT}/reference${SUFFIX} ${CMAKE_CURRENT_LIST_DIR}/../consumer/consumer.cpp
+                            ${FLAGS} ${REFERENCE} ${REFERENCE_FLAGS} COMMAND_ERROR_IS_FATAL ANY)
+endif()
+if(REFERENCE AND FMA_FLAGS)
+    execute_process(COMMAND ${compile} ${FMA_FLAGS} -o ${OUTPUT}/consumer-fma${SUFFIX} ${SOURCES} ${FLAGS}
+                    COMMAND_ERROR_IS_FATAL ANY)
+    list(APPEND builds consumer-fma)
+    set(consumer-fma_options "${FMA_FLAGS}")
+endif()
+
 execute_process(COMMAND ${EMULATOR} ${OUTPUT}/consumer${SUFFIX} OUTPUT_QUIET ERROR_VARIABLE report
                 RESULT_VARIABLE status)
 if(NOT status STREQUAL "0" OR NOT report MATCHES "valid\\(\\) && \"Cannot return invalid data\\.\"")
@@ -57,18 +72,8 @@ function(print_areas name)
     set(areas "${printed}" PARENT_SCOPE)
 endfunction()
 
-execute_process(COMMAND ${compile} -o ${OUTPUT}/reference${SUFFIX} ${CMAKE_CURRENT_LIST_DIR}/../consumer/consumer.cpp
-                        ${FLAGS} ${REFERENCE} ${REFERENCE_FLAGS} COMMAND_ERROR_IS_FATAL ANY)
 print_areas(reference)
 set(expected "${areas}")
-set(builds consumer)
-set(consumer_options "the compiler's defaults")
-set(consumer-fma_options "${FMA_FLAGS}")
-if(FMA_FLAGS)
-    execute_process(COMMAND ${compile} ${FMA_FLAGS} -o ${OUTPUT}/consumer-fma${SUFFIX} ${SOURCES} ${FLAGS}
-                    COMMAND_ERROR_IS_FATAL ANY)
-    list(APPEND builds consumer-fma)
-endif()
 foreach(build IN LISTS builds)
     print_areas(${build})
     if(NOT areas STREQUAL expected)
