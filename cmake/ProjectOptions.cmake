@@ -89,8 +89,14 @@ else()
 endif()
 set(gcc_like "$<NOT:${cl_like}>")
 set(clang_cl "$<AND:${cl_like},$<CXX_COMPILER_ID:Clang>>")
-if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND (CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$"
-                                    OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID STREQUAL "X86"))
+# The target's processor: x86 of either word size, and 32-bit x86 alone.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$"
+   OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID MATCHES "^(X86|x64)$")
+    set(x86 ON)
+else()
+    set(x86 OFF)
+endif()
+if(x86 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(x86_32 ON)
 else()
     set(x86_32 OFF)
