@@ -1,31 +1,47 @@
-#include "Triangle.hpp"
-
 // A non-finite coordinate gives a NaN area and a huge triangle an infinite one;
-// -ffast-math and -ffinite-math-only let the compiler assume that neither occurs.
-#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__)
-#error "Triangle.cpp needs NaN and infinity: build it without -ffast-math or -ffinite-math-only"
+// -ffast-math, -ffinite-math-only and /fp:fast let the compiler assume that neither occurs.
+#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__) || \
+    defined(_M_FP_FAST)
+#error "Triangle.cpp needs NaN and infinity: no -ffast-math, -ffinite-math-only or /fp:fast"
 #endif
-// The x87 registers of 32-bit x86 carry intermediates wider than double.
-#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 2
+// An evaluation method other than 0 carries intermediates wider than double: the x87
+// registers of 32-bit x86 (2), or a mix of them and SSE (-1).
+#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
 #error "Triangle.cpp rounds every step to double: on 32-bit x86 build it with -msse2 -mfpmath=sse"
 #endif
+
+// Every step of the area, here and in the scaled arithmetic included below,
+// rounds to double whatever the build's flags. By default GCC and Clang fuse
+// a*b+c into one multiply-add, rounded once, wherever the target has one (ARM64
+// always, x86-64 from x86-64-v3 on), MSVC does under /fp:contract, and
+// -funsafe-math-optimizations lets GCC and Clang reorder sums and products;
+// these pragmas forbid all of it. Clang still fuses under an explicit
+// -ffp-contract=fast, which overrides any pragma.
+//
+// They come before the headers, so that what the area calls from them is
+// compiled alike (GCC inlines nothing across different optimize settings), and
+// they end with this file, so that code after it in a unity build gets the
+// build's own settings. Clang honours float_control's push and pop on x86, and
+// on ARM64 from Clang 16; elsewhere it gets back its contraction alone.
+#if defined(__clang__)
+#if defined(__x86_64__) || defined(__i386__) || (defined(__aarch64__) && __clang_major__ >= 16)
+#define TRIANGLE_FLOAT_CONTROL_PUSHED
+#pragma float_control(push)
+#endif
+#pragma clang fp contract(off) reassociate(off)
+#elif defined(__GNUC__)
+#pragma GCC push_options
+#pragma GCC optimize("fp-contract=off", "no-unsafe-math-optimizations")
+#elif defined(_M_FP_CONTRACT)
+#pragma fp_contract(off)
+#endif
+
+#include "Triangle.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <limits>
-
-// Every step of the area, here and in the scaled arithmetic included below,
-// rounds to double whatever the build's flags. By default GCC and Clang fuse
-// a*b+c into one multiply-add, rounded once, wherever the target has one (ARM64
-// always, x86-64 from x86-64-v3 on), and -funsafe-math-optimizations lets them
-// reorder sums and products; these pragmas forbid both. Clang still fuses under
-// an explicit -ffp-contract=fast, which overrides any pragma.
-#if defined(__clang__)
-#pragma clang fp contract(off) reassociate(off)
-#elif defined(__GNUC__)
-#pragma GCC optimize("fp-contract=off", "no-unsafe-math-optimizations")
-#endif
 
 #include "Scaled.hpp"
 
@@ -172,3 +188,14 @@ double Triangle::area() const
     }
     return m_area;
 }
+
+#if defined(TRIANGLE_FLOAT_CONTROL_PUSHED)
+#undef TRIANGLE_FLOAT_CONTROL_PUSHED
+#pragma float_control(pop)
+#elif defined(__clang__)
+#pragma STDC FP_CONTRACT DEFAULT
+#elif defined(__GNUC__)
+#pragma GCC pop_options
+#elif defined(_M_FP_CONTRACT)
+#pragma fp_contract(on)
+#endif

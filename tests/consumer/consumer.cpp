@@ -1,7 +1,8 @@
 // A downstream program built with NDEBUG defined: its own assert is off, while
 // the holder's guard still stops a stale read with the standard report.
 // Given the argument "areas", it prints the bits of areas instead, for builds
-// of the library with other flags to be compared.
+// of the library with other flags to be compared, and says on standard error
+// whether its own a*b+c is fused.
 #include <cassert>
 #include <cmath>
 #include <csignal>
@@ -52,10 +53,21 @@ void print_areas()
     std::cout << bits.str();
 }
 
+// Returns whether this file's a*b+c is one multiply-add, rounded once: then
+// (1 + 2^-30)(1 - 2^-30) - 1 keeps the -2^-60 that the rounded product loses.
+bool multiply_add_is_fused()
+{
+    volatile double tiny = 0x1p-30;
+    const double a = 1.0 + tiny;
+    const double b = 1.0 - tiny;
+    return a * b - 1.0 != 0.0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc > 1 && std::string(argv[1]) == "areas") {
         print_areas();
+        std::cerr << (multiply_add_is_fused() ? "a*b+c is fused\n" : "a*b+c is not fused\n");
         return EXIT_SUCCESS;
     }
     const double area = unit_triangle_area();

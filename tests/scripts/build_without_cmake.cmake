@@ -17,7 +17,9 @@
 #                        (and REFERENCE_FLAGS=a;b) must print the same areas
 #                        as the program built from SOURCES
 #   -DFMA_FLAGS=a;b      with REFERENCE, also build from SOURCES with these
-#                        options, for a CPU with fused multiply-add, and compare
+#                        options, for a CPU with fused multiply-add, and compare;
+#                        that build is one translation unit, Triangle.cpp first,
+#                        and the consumer's own code after it must be fused
 #   -DFMA_CANNOT_RUN=why  instead, report the test skipped, and why, once the
 #                        rest has passed
 #   -DOUTPUT=dir         where to build
@@ -50,7 +52,11 @@ if(REFERENCE)
                             ${FLAGS} ${REFERENCE} ${REFERENCE_FLAGS} COMMAND_ERROR_IS_FATAL ANY)
 endif()
 if(REFERENCE AND FMA_FLAGS)
-    execute_process(COMMAND ${compile} ${FMA_FLAGS} -o ${OUTPUT}/consumer-fma${SUFFIX} ${SOURCES} ${FLAGS}
+    set(unity ${SOURCES})
+    list(REVERSE unity)
+    list(TRANSFORM unity REPLACE "(.+)" "#include \"\\1\"\n")
+    file(WRITE ${OUTPUT}/unity.cpp ${unity})
+    execute_process(COMMAND ${compile} ${FMA_FLAGS} -o ${OUTPUT}/consumer-fma${SUFFIX} ${OUTPUT}/unity.cpp ${FLAGS}
                     COMMAND_ERROR_IS_FATAL ANY)
     list(APPEND builds consumer-fma)
     set(consumer-fma_options "${FMA_FLAGS}")
@@ -68,8 +74,11 @@ endif()
 # Sets `areas` to what the program `name` prints with the argument "areas".
 function(print_areas name)
     execute_process(COMMAND ${EMULATOR} ${OUTPUT}/${name}${SUFFIX} areas OUTPUT_VARIABLE printed
-                    COMMAND_ERROR_IS_FATAL ANY)
+                    ERROR_VARIABLE fused COMMAND_ERROR_IS_FATAL ANY)
     set(areas "${printed}" PARENT_SCOPE)
+    if(name STREQUAL "consumer-fma" AND NOT fused STREQUAL "a*b+c is fused\n")
+        message(FATAL_ERROR "compiled after Triangle.cpp in one unit with ${FMA_FLAGS}, the consumer says: ${fused}")
+    endif()
 endfunction()
 
 print_areas(reference)
