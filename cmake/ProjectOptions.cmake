@@ -88,7 +88,6 @@ else()
     set(cl_like 0)
 endif()
 set(gcc_like "$<NOT:${cl_like}>")
-set(clang_cl "$<AND:${cl_like},$<CXX_COMPILER_ID:Clang>>")
 # The target's processor: x86 of either word size, and 32-bit x86 alone.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64|amd64)$"
    OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID MATCHES "^(X86|x64)$")
@@ -128,16 +127,16 @@ set(TRIANGLE_CL_WARNINGS /W4 /permissive- /w14242 /w14254 /w14263 /w14265 /w1428
 # when linking, leaves out the start-up code that flushes subnormals to zero),
 # -ffp-contract=off forbids fused multiply-add, and on 32-bit x86 SSE2 takes
 # the place of the x87 registers, whose intermediates are wider than double.
-# With MSVC, /fp:precise (clang-cl also takes -ffp-contract=off). The project's
-# own arithmetic then gives the same bits with g++ and clang++ at every
-# optimisation level; acos and sin are the math library's, whose bits differ
+# With MSVC and clang-cl, /fp:precise, while Triangle.cpp's own pragmas forbid
+# contraction (clang-cl 21 warns when -ffp-contract=off overrides /fp:precise).
+# The project's own arithmetic then gives the same bits with g++ and clang++ at
+# every optimisation level; acos and sin are the math library's, whose bits differ
 # between libraries and, in glibc, between word sizes and CPUs. Triangle.cpp
 # also keeps to these rules by itself, for other builds than this one.
 set(TRIANGLE_FLOATING_POINT
     "$<${gcc_like}:-fno-fast-math;-ffp-contract=off>"
     "$<$<AND:${gcc_like},$<BOOL:${x86_32}>>:-msse2;-mfpmath=sse>"
     "$<${cl_like}:/fp:precise>"
-    "$<${clang_cl}:/clang:-ffp-contract=off>"
     "$<$<AND:${cl_like},$<BOOL:${x86_32}>>:/arch:SSE2>")
 
 # Adds the project's warnings and floating-point settings, and the sanitizers
