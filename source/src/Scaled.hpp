@@ -47,7 +47,7 @@ inline Scaled difference(double start, double end)
     if (std::isfinite(plain)) {
         return normalised(plain, 0);
     }
-    const Scaled half = normalised(0.5 * end - 0.5 * start, 0);
+    const Scaled half = normalised((0.5 * end) - (0.5 * start), 0);
     return {half.significand, half.exponent + 1};
 }
 

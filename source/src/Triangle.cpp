@@ -110,7 +110,7 @@ Number side_length(const Point& start, const Point& end)
     using std::sqrt;
     const Number dx = Arithmetic<Number>::difference(start.x, end.x);
     const Number dy = Arithmetic<Number>::difference(start.y, end.y);
-    return sqrt(dx * dx + dy * dy);
+    return sqrt((dx * dx) + (dy * dy));
 }
 
 // Returns the area from the sides a = P1P2, b = P2P3 and c = P3P1: half the
