@@ -1,6 +1,7 @@
 # Cross-compiles for Linux with Debian's cross compilers for the triple in
 # TRIANGLE_LINUX_TRIPLE, whose C library lies under /usr/<triple>, and runs the
-# results under qemu-user (Debian: qemu-user) with that C library.
+# results, the tests among them, under qemu-user (Debian: qemu-user) with that
+# C library. Without qemu-user everything builds; only the tests cannot run.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_C_COMPILER ${TRIANGLE_LINUX_TRIPLE}-gcc)
 set(CMAKE_CXX_COMPILER ${TRIANGLE_LINUX_TRIPLE}-g++)
@@ -12,8 +13,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 find_program(TRIANGLE_QEMU qemu-${TRIANGLE_QEMU_ARCH} NO_CACHE)
-if(NOT TRIANGLE_QEMU)
-    message(FATAL_ERROR "qemu-${TRIANGLE_QEMU_ARCH} runs the programs built for ${TRIANGLE_LINUX_TRIPLE} "
-                        "(Debian: apt-get install qemu-user)")
+if(TRIANGLE_QEMU)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TRIANGLE_QEMU} -L /usr/${TRIANGLE_LINUX_TRIPLE})
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TRIANGLE_QEMU} -L /usr/${TRIANGLE_LINUX_TRIPLE})
