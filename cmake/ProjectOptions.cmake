@@ -25,60 +25,43 @@ macro(triangle_option_when name doc)
     endif()
 endmacro()
 
-# Declares the switch `name`: ON, OFF, or AUTO, the default, which turns it on
-# when the condition that follows `doc` holds. AUTO is decided afresh at every
-# configure, so that a tool installed since the last one is used; an ON or OFF
-# that the user gives is kept.
-macro(triangle_auto_option name doc)
-    triangle_cache_variable(${name} STRING AUTO "${doc}: ON, OFF or AUTO (on where what it needs is found)")
-    if(DEFINED CACHE{${name}})
-        set_property(CACHE ${name} PROPERTY STRINGS AUTO ON OFF)
+# What is built beyond the two libraries. TRIANGLE_BUILD_TESTS and
+# TRIANGLE_BUILD_BENCHMARKS are ON, OFF or AUTO. AUTO, the default, is decided
+# afresh at every configure: in a build of this project on its own, ON where
+# what the part needs is found, so that a tool installed since the last
+# configure is used; inside another project, OFF, with nothing searched for, so
+# that a project that adds this one with add_subdirectory or FetchContent gets
+# the libraries alone, no tests in its CTest, and its own cache untouched but
+# for these prefixed options. The tests also need CMake 3.25.
+triangle_cache_variable(TRIANGLE_BUILD_TESTS STRING AUTO "Build the tests (needs GoogleTest): ON, OFF or AUTO")
+triangle_cache_variable(TRIANGLE_BUILD_BENCHMARKS STRING AUTO
+                        "Build triangle_bench (needs Google Benchmark): ON, OFF or AUTO")
+option(TRIANGLE_INTEGRATION_TESTS "Also test the project as other projects and tools use it (needs those tools)" OFF)
+foreach(part IN ITEMS TESTS BENCHMARKS)
+    string(TOUPPER "${TRIANGLE_BUILD_${part}}" triangle_option_value)
+    string(COMPARE EQUAL "${triangle_option_value}" AUTO triangle_auto_${part})
+    if(triangle_auto_${part})
+        set(TRIANGLE_BUILD_${part} ${triangle_is_top_level})
     endif()
-    string(TOUPPER "${${name}}" triangle_option_value)
-    if(triangle_option_value STREQUAL "AUTO")
-        if(${ARGN})
-            set(${name} ON)
-        else()
-            set(${name} OFF)
-        endif()
-    endif()
-endmacro()
-
-# What is built beyond the two libraries. Each part is on by default only in a
-# top-level build that has what the part needs, so a project that adds this one
-# with add_subdirectory or FetchContent gets the libraries alone, no tests in its
-# CTest, and its own cache untouched but for these prefixed options. Nothing is
-# searched for unless the part may be built. The tests also need CMake 3.25.
-if(TRIANGLE_GTEST_SOURCE_DIR)
-    set(triangle_have_gtest ON)
-elseif(triangle_is_top_level OR TRIANGLE_BUILD_TESTS)
+endforeach()
+if(TRIANGLE_INTEGRATION_TESTS)
+    set(TRIANGLE_BUILD_TESTS ON)
+endif()
+if(TRIANGLE_BUILD_TESTS AND NOT TRIANGLE_GTEST_SOURCE_DIR)
     find_package(GTest 1.10 QUIET)
-    set(triangle_have_gtest ${GTest_FOUND})
+    if(triangle_auto_TESTS AND NOT (GTest_FOUND AND CMAKE_VERSION VERSION_GREATER_EQUAL 3.25))
+        set(TRIANGLE_BUILD_TESTS OFF)
+    endif()
 endif()
-if(triangle_is_top_level OR TRIANGLE_BUILD_BENCHMARKS)
+if(TRIANGLE_BUILD_BENCHMARKS)
     find_package(benchmark QUIET)
+    if(triangle_auto_BENCHMARKS AND NOT benchmark_FOUND)
+        set(TRIANGLE_BUILD_BENCHMARKS OFF)
+    endif()
 endif()
-triangle_auto_option(TRIANGLE_BUILD_TESTS "Build the unit, end-to-end and consumer tests (needs GoogleTest)"
-                     triangle_is_top_level AND triangle_have_gtest AND CMAKE_VERSION VERSION_GREATER_EQUAL 3.25)
-triangle_auto_option(TRIANGLE_BUILD_BENCHMARKS "Build triangle_bench (needs Google Benchmark)"
-                     triangle_is_top_level AND benchmark_FOUND)
 triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" triangle_is_top_level)
 triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and pkg-config packages and CPack's"
                      triangle_is_top_level)
-
-# valgrind runs programs built for the host's own architecture, without sanitizers.
-set(TRIANGLE_MEMCHECK_CANNOT_RUN "")
-if(CMAKE_CROSSCOMPILING OR (CMAKE_HOST_SYSTEM_PROCESSOR MATCHES "64" AND CMAKE_SIZEOF_VOID_P EQUAL 4))
-    set(TRIANGLE_MEMCHECK_CANNOT_RUN "valgrind runs only programs built for the host's architecture")
-elseif(TRIANGLE_SANITIZERS)
-    set(TRIANGLE_MEMCHECK_CANNOT_RUN "valgrind cannot run a program built with sanitizers")
-endif()
-if(TRIANGLE_BUILD_TESTS)
-    find_program(TRIANGLE_VALGRIND valgrind)
-    # Where it cannot run, the memcheck test reports itself skipped, and why.
-    triangle_auto_option(TRIANGLE_MEMCHECK "Also run the demonstration under valgrind memcheck in the tests"
-                         TRIANGLE_VALGRIND)
-endif()
 
 # The compiler families, by the command line they take: MSVC's (MSVC and
 # clang-cl) or GCC's (GCC and Clang).
@@ -146,8 +129,9 @@ function(triangle_configure_target target)
         ${target} PRIVATE "$<${gcc_like}:${TRIANGLE_GCC_WARNINGS}>" "$<${cl_like}:${TRIANGLE_CL_WARNINGS}>"
                           ${TRIANGLE_FLOATING_POINT})
     target_link_options(${target} PRIVATE "$<${gcc_like}:-fno-fast-math>")
-    # valgrind 3.19 cannot read the DWARF 5 that clang writes by default.
-    if(TRIANGLE_MEMCHECK)
+    # valgrind 3.19, which the integration tests run, cannot read the DWARF 5
+    # that clang writes by default.
+    if(TRIANGLE_INTEGRATION_TESTS)
         target_compile_options(
             ${target} PRIVATE "$<$<AND:${gcc_like},$<CXX_COMPILER_ID:Clang>,$<CONFIG:Debug,RelWithDebInfo>>:-gdwarf-4>")
     endif()

@@ -1,15 +1,11 @@
-# Configures the project for 64-bit and 32-bit Windows with clang-cl and checks
-# that clang-cl takes every option that the project gives a compiler with MSVC's
-# command line. Without Windows' SDK clang-cl can configure the project (trying
-# the compiler on static libraries only) but not build it, so the command that
-# would compile Triangle.cpp must hold the options, and compiles, warnings as
-# errors, a unit that includes nothing.
+# Configures the project for 64-bit and 32-bit Windows with clang-cl, and
+# checks that clang-cl takes every option that the project gives a compiler
+# with MSVC's command line. Without Windows' SDK clang-cl can configure the
+# project, but not build it: the command that would compile Triangle.cpp must
+# hold the options, and with them compile, warnings as errors, a unit that
+# includes nothing.
 #
-#   -DSOURCE_DIR=dir   this project
-#   -DCLANG_CL=path    clang-cl
-#   -DLLVM_LIB=path    llvm-lib, clang-cl's archiver
-#   -DNINJA=path       ninja
-#   -DOUTPUT=dir       where to configure
+#   -DSOURCE_DIR=dir -DCLANG_CL=path -DLLVM_LIB=path -DNINJA=path -DOUTPUT=dir
 cmake_minimum_required(VERSION 3.25)
 
 foreach(target IN ITEMS x86_64-pc-windows-msvc i686-pc-windows-msvc)
