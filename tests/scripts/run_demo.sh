@@ -12,7 +12,7 @@ golden=$1 line_end=$2 how=$3
 shift 3
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
-fail() { printf '%s\n' "$@" >&2 && exit 1; }
+fail() { printf '%s\n' "$@" >&2; exit 1; }
 lines=$(wc -l <"$golden")
 case $how in
 full) "$@" >/dev/full 2>"$work/err" ;;
