@@ -9,10 +9,11 @@ rm -rf "$output"
 "$cpack" -G DEB -B "$output" --config "$config" >/dev/null
 package=$(echo "$output"/*.deb)
 contents=$(dpkg-deb --contents "$package")
+paths=$(printf '%s\n' "$contents" | sed -n 's|.* \./usr/||p')
 for path in include/triangle/Validated.hpp include/triangle/Triangle.hpp "$libdir/$library" \
     "$libdir/cmake/triangle/triangleConfig.cmake" "$libdir/cmake/triangle/triangleConfigVersion.cmake" \
     "$libdir/cmake/triangle/triangleTargets.cmake" "$libdir/pkgconfig/triangle.pc"; do
-    printf '%s\n' "$contents" | grep -qF " ./usr/$path" || { printf '%s lacks ./usr/%s; it holds:\n%s\n' \
+    printf '%s\n' "$paths" | grep -qxF "$path" || { printf '%s lacks ./usr/%s; it holds:\n%s\n' \
         "$package" "$path" "$contents" >&2; exit 1; }
 done
 depends=$(dpkg-deb --field "$package" Depends)
