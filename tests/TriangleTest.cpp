@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <limits>
 #include <sstream>
@@ -21,6 +23,59 @@ constexpr const char* kCalculated = "Area calculated.\n";
 constexpr const char* kCached = "Cached area returned.\n";
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Areas that go through the math library's acos and sin carry its last bits,
+// which differ between platforms, and the law of cosines loses accuracy on thin
+// shapes: such areas are expected to within a relative tolerance that says
+// which. Every other area, and every area compared with another, is expected
+// bit for bit, so that a NaN, a zero of the wrong sign or a subnormal that
+// flush-to-zero turned into 0 (which == takes for equal under
+// denormals-are-zero) fails.
+constexpr double kMathLibrary = 1e-14;  // acos and sin differ by up to 15 ulps
+constexpr double kOrdering = 1e-12;     // another vertex at P2 rounds otherwise
+constexpr double kThinShape = 1e-10;    // the formula's own error, see docs/numerics.md
+
+std::uint64_t bits_of(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+std::string hex(double value)
+{
+    std::ostringstream text;
+    text << std::hexfloat << value;
+    return text.str();
+}
+
+// Passes when `actual` has the bits of `expected`; prints both in hex otherwise.
+::testing::AssertionResult same_bits(const char* actual_text, const char* expected_text,
+                                     double actual, double expected)
+{
+    if (bits_of(actual) == bits_of(expected)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << actual_text << " is " << hex(actual) << ", not "
+                                         << expected_text << " = " << hex(expected);
+}
+
+// Passes when `area` is `expected`: bit for bit where `tolerance` is 0, and
+// otherwise to within that relative tolerance.
+::testing::AssertionResult area_is(const char* area_text, const char* expected_text,
+                                   const char* /*tolerance_text*/, double area, double expected,
+                                   double tolerance)
+{
+    if (tolerance == 0.0) {
+        return same_bits(area_text, expected_text, area, expected);
+    }
+    if (std::abs(area - expected) <= std::abs(expected) * tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << area_text << " is " << hex(area) << ", not within " << tolerance << " of "
+           << expected_text << " = " << hex(expected);
+}
 
 // Redirects std::cout into a string for the lifetime of the object.
 class CoutCapture {
@@ -63,22 +118,22 @@ TEST_F(TriangleTest, CachedAreaIsReturnedUntilTheFirstVertexMoves)
     EXPECT_EQ(m_out.take(), "") << "construction writes nothing";
 
     const auto [first, first_line] = query(m_right, m_out);
-    EXPECT_NEAR(first, 0.5, 1e-15);
+    EXPECT_PRED_FORMAT3(area_is, first, 0.5, kMathLibrary);
     EXPECT_EQ(first_line, kCalculated);
 
     const auto [second, second_line] = query(m_right, m_out);
-    EXPECT_EQ(second, first) << "the cached value comes back unchanged";
+    EXPECT_PRED_FORMAT2(same_bits, second, first) << "the cached value comes back unchanged";
     EXPECT_EQ(second_line, kCached);
 
     m_right.set_first_point(Point(2.0, 0.0));
     EXPECT_EQ(m_out.take(), "") << "moving a vertex writes nothing";
 
     const auto [third, third_line] = query(m_right, m_out);
-    EXPECT_NEAR(third, 1.0, 1e-15);
+    EXPECT_PRED_FORMAT3(area_is, third, 1.0, kMathLibrary);
     EXPECT_EQ(third_line, kCalculated);
 
     const auto [fourth, fourth_line] = query(m_right, m_out);
-    EXPECT_EQ(fourth, third);
+    EXPECT_PRED_FORMAT2(same_bits, fourth, third);
     EXPECT_EQ(fourth_line, kCached);
 }
 
@@ -98,12 +153,12 @@ TEST_F(TriangleTest, VerticesAreCopiesOfTheGivenPoints)
     point_1.x = 10.0;
     point_2.y = 10.0;
     point_3.x = -10.0;
-    EXPECT_NEAR(query(tri, m_out).first, 0.5, 1e-15);
+    EXPECT_PRED_FORMAT3(area_is, query(tri, m_out).first, 0.5, kMathLibrary);
 
     Point moved(3.0, 0.0);
     m_right.set_first_point(moved);
     moved.x = 100.0;
-    EXPECT_NEAR(query(m_right, m_out).first, 1.5, 1e-15);
+    EXPECT_PRED_FORMAT3(area_is, query(m_right, m_out).first, 1.5, kMathLibrary);
 }
 
 TEST_F(TriangleTest, CopyCarriesTheCacheAndThenGoesItsOwnWay)
@@ -114,7 +169,7 @@ TEST_F(TriangleTest, CopyCarriesTheCacheAndThenGoesItsOwnWay)
 
     copy.set_first_point(Point(2.0, 0.0));
     EXPECT_EQ(query(m_right, m_out).second, kCached);
-    EXPECT_NEAR(query(copy, m_out).first, 1.0, 1e-15);
+    EXPECT_PRED_FORMAT3(area_is, query(copy, m_out).first, 1.0, kMathLibrary);
 }
 
 TEST_F(TriangleTest, AssignmentCarriesTheCacheWithItsValidity)
@@ -123,11 +178,13 @@ TEST_F(TriangleTest, AssignmentCarriesTheCacheWithItsValidity)
     Triangle tri = unqueried;
     const double right_area = query(m_right, m_out).first;
     tri = m_right;
-    EXPECT_EQ(query(tri, m_out), std::make_pair(right_area, std::string(kCached)));
+    const auto [cached, cached_line] = query(tri, m_out);
+    EXPECT_PRED_FORMAT2(same_bits, cached, right_area);
+    EXPECT_EQ(cached_line, kCached);
 
     tri = unqueried;
     const auto [area, line] = query(tri, m_out);
-    EXPECT_NEAR(area, 2.0, 1e-15);
+    EXPECT_PRED_FORMAT3(area_is, area, 2.0, kMathLibrary);
     EXPECT_EQ(line, kCalculated);
 }
 
@@ -137,25 +194,28 @@ struct AreaCase {
     Point p2;
     Point p3;
     double expected;
+    double tolerance = 0.0;  // bit for bit unless a reason above is given
 };
 
 TEST_F(TriangleTest, AreaOfEveryOrderingIsTheSameAndNeverNegative)
 {
+    // A right angle at P2 has a sine of exactly 1, whatever the math library.
     const std::vector<AreaCase> cases = {
         {"right angle at P2", Point(4.0, 0.0), Point(0.0, 0.0), Point(0.0, 3.0), 6.0},
-        {"right angle at P1", Point(0.0, 0.0), Point(4.0, 0.0), Point(0.0, 3.0), 6.0},
-        {"obtuse", Point(0.0, 0.0), Point(10.0, 0.0), Point(-3.0, 2.0), 10.0},
-        {"off the origin", Point(-7.5, 2.0), Point(12.25, -3.5), Point(1.0, 9.0), 92.5},
-        {"tiny", Point(0.0, 0.0), Point(1e-6, 0.0), Point(0.0, 1e-6), 5e-13},
+        {"right angle at P1", Point(0.0, 0.0), Point(4.0, 0.0), Point(0.0, 3.0), 6.0, kOrdering},
+        {"obtuse", Point(0.0, 0.0), Point(10.0, 0.0), Point(-3.0, 2.0), 10.0, kOrdering},
+        {"off the origin", Point(-7.5, 2.0), Point(12.25, -3.5), Point(1.0, 9.0), 92.5, kOrdering},
+        {"tiny", Point(0.0, 0.0), Point(1e-6, 0.0), Point(0.0, 1e-6), 5e-13, kOrdering},
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.name);
         const double forward = Triangle(c.p1, c.p2, c.p3).area();
-        EXPECT_NEAR(forward, c.expected, c.expected * 1e-12);
-        EXPECT_EQ(Triangle(c.p3, c.p2, c.p1).area(), forward) << "reversal keeps the angle at P2";
+        EXPECT_PRED_FORMAT3(area_is, forward, c.expected, c.tolerance);
+        EXPECT_PRED_FORMAT2(same_bits, Triangle(c.p3, c.p2, c.p1).area(), forward)
+            << "reversal keeps the angle at P2";
         for (const Triangle& tri : {Triangle(c.p2, c.p3, c.p1), Triangle(c.p3, c.p1, c.p2),
                                     Triangle(c.p2, c.p1, c.p3), Triangle(c.p1, c.p3, c.p2)}) {
-            EXPECT_NEAR(tri.area(), c.expected, c.expected * 1e-12);
+            EXPECT_PRED_FORMAT3(area_is, tri.area(), c.expected, kOrdering);
         }
     }
 }
@@ -173,7 +233,7 @@ TEST_F(TriangleTest, DegenerateTrianglesHaveAreaZeroNotNan)
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Triangle(c.p1, c.p2, c.p3).area(), c.expected);
+        EXPECT_PRED_FORMAT2(same_bits, Triangle(c.p1, c.p2, c.p3).area(), c.expected);
     }
 
     // The angle at P2 is pi here, whose computed sine is not exactly zero.
@@ -184,39 +244,40 @@ TEST_F(TriangleTest, DegenerateTrianglesHaveAreaZeroNotNan)
 
 TEST_F(TriangleTest, AreasHoldOverTheWholeRangeOfDouble)
 {
+    // All but the first two have a right angle at P2, whose sine is exactly 1:
+    // their areas are half the product of two sides, rounded once.
     const std::vector<AreaCase> cases = {
         {"squared sides overflow", Point(1.3e154, 0.0), Point(0.0, 0.0),
-         Point(3.6154e153, 3.4538e153), 2.24497e307},
+         Point(3.6154e153, 3.4538e153), 2.24497e307, kMathLibrary},
         {"the squared third side overflows", Point(1e154, 0.0), Point(0.0, 0.0),
-         Point(-5e153, 5e153), 2.5e307},
+         Point(-5e153, 5e153), 2.5e307, kMathLibrary},
         {"one long side", Point(1e160, 0.0), Point(0.0, 0.0), Point(0.0, 1.0), 5e159},
         {"a coordinate difference overflows", Point(1.5e308, 0.0), Point(-1.5e308, 0.0),
          Point(-1.5e308, 1e-300), 1.5e8},
         {"one squared side underflows", Point(0.0, 1.0), Point(0.0, 0.0), Point(1e-170, 0.0),
          5e-171},
+        {"the area is subnormal", Point(0x1.8p-519, 0.0), Point(0.0, 0.0), Point(0.0, 0x1.4p-518),
+         0x0.0001ep-1022},
+        {"one side is subnormal", Point(0.0, 0x1p-1040), Point(0.0, 0.0), Point(0x1p+1000, 0.0),
+         0x1p-41},
         {"the area exceeds the largest double", Point(1e300, 0.0), Point(0.0, 0.0),
          Point(0.0, 1e300), kInf},
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const double area = Triangle(c.p1, c.p2, c.p3).area();
-        if (std::isinf(c.expected)) {
-            EXPECT_EQ(area, c.expected);
-        } else {
-            EXPECT_NEAR(area, c.expected, c.expected * 1e-14);
-        }
+        EXPECT_PRED_FORMAT3(area_is, Triangle(c.p1, c.p2, c.p3).area(), c.expected, c.tolerance);
     }
 }
 
 TEST_F(TriangleTest, ScalingByAPowerOfTwoScalesTheAreaExactly)
 {
     const std::vector<AreaCase> cases = {
-        {"scalene", Point(0.0, 0.0), Point(-0.9, 0.1), Point(-0.8, -0.5), 0.265},
-        {"needle", Point(0.0, 0.0), Point(1.0, 1e-3), Point(2.0, 0.0), 1e-3},
+        {"scalene", Point(0.0, 0.0), Point(-0.9, 0.1), Point(-0.8, -0.5), 0.265, kThinShape},
+        {"needle", Point(0.0, 0.0), Point(1.0, 1e-3), Point(2.0, 0.0), 1e-3, kThinShape},
     };
     for (const AreaCase& c : cases) {
         const double area = Triangle(c.p1, c.p2, c.p3).area();
-        EXPECT_NEAR(area, c.expected, c.expected * 1e-10);
+        EXPECT_PRED_FORMAT3(area_is, area, c.expected, c.tolerance);
         // At 2^-521 the area is subnormal, with 31 bits or fewer: rounded once
         // from the exact product, it is the unscaled area scaled unless that
         // product lies within 2^-53 of a tie between its neighbours, 2^-31 apart.
@@ -225,8 +286,9 @@ TEST_F(TriangleTest, ScalingByAPowerOfTwoScalesTheAreaExactly)
             const auto scaled = [power](const Point& point) {
                 return Point(std::ldexp(point.x, power), std::ldexp(point.y, power));
             };
-            EXPECT_EQ(Triangle(scaled(c.p1), scaled(c.p2), scaled(c.p3)).area(),
-                      std::ldexp(area, 2 * power));
+            EXPECT_PRED_FORMAT2(same_bits,
+                                Triangle(scaled(c.p1), scaled(c.p2), scaled(c.p3)).area(),
+                                std::ldexp(area, 2 * power));
         }
     }
 }
@@ -285,7 +347,7 @@ TEST_F(TriangleTest, DocumentedFiguresHoldBitForBit)
     };
     for (const AreaCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Triangle(c.p1, c.p2, c.p3).area(), c.expected);
+        EXPECT_PRED_FORMAT2(same_bits, Triangle(c.p1, c.p2, c.p3).area(), c.expected);
     }
 }
 
