@@ -109,8 +109,7 @@ set(TRIANGLE_GCC_WARNINGS
 set(TRIANGLE_CL_WARNINGS /W4 /permissive- /w14242 /w14254 /w14263 /w14265 /w14287 /w14296)
 
 # IEEE double arithmetic, rounded at every step, whatever the user's flags say.
-# With GCC and Clang: -fno-fast-math keeps NaN and infinity meaningful (and,
-# when linking, leaves out the start-up code that flushes subnormals to zero),
+# With GCC and Clang: -fno-fast-math keeps NaN and infinity meaningful,
 # -ffp-contract=off forbids fused multiply-add, and on 32-bit x86 SSE2 takes
 # the place of the x87 registers, whose intermediates are wider than double.
 # With MSVC and clang-cl, /fp:precise, while Triangle.cpp's own pragmas forbid
@@ -131,7 +130,17 @@ function(triangle_configure_target target)
     target_compile_options(
         ${target} PRIVATE "$<${gcc_like}:${TRIANGLE_GCC_WARNINGS}>" "$<${cl_like}:${TRIANGLE_CL_WARNINGS}>"
                           ${TRIANGLE_FLOATING_POINT})
-    target_link_options(${target} PRIVATE "$<${gcc_like}:-fno-fast-math>")
+    # GCC and Clang link start-up code that sets flush-to-zero and
+    # denormals-are-zero for the whole process (crtfastmath.o) into a program,
+    # and GCC 12 into a shared library too, whose link line holds -ffast-math,
+    # -funsafe-math-optimizations or -Ofast. A later -fno- option takes back
+    # either of the first two, and only a later -O level the last: -O3, which is
+    # -Ofast without its fast math.
+    string(TOUPPER "${CMAKE_BUILD_TYPE}" config)
+    set(user_flags " ${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}} ${CMAKE_EXE_LINKER_FLAGS} ")
+    string(REGEX MATCH " -Ofast " ofast "${user_flags}")
+    target_link_options(${target} PRIVATE "$<${gcc_like}:-fno-fast-math;-fno-unsafe-math-optimizations>"
+                        "$<$<AND:${gcc_like},$<BOOL:${ofast}>>:-O3>")
     # valgrind 3.19, which the integration tests run, cannot read the DWARF 5
     # that clang writes by default.
     if(TRIANGLE_INTEGRATION_TESTS)
