@@ -5,15 +5,20 @@
 #error "Triangle.cpp needs NaN and infinity: no -ffast-math, -ffinite-math-only or /fp:fast"
 #endif
 // An evaluation method other than 0 carries intermediates wider than double: the x87
-// registers of 32-bit x86 (2), or a mix of them and SSE (-1).
+// registers of 32-bit x86 (2), or a mix of them and SSE (-1). MSVC says so by
+// _M_IX86_FP, below 2 where doubles are computed in the x87 unit.
 #if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
 #error "Triangle.cpp rounds every step to double: on 32-bit x86 build it with -msse2 -mfpmath=sse"
+#endif
+#if defined(_M_IX86) && defined(_M_IX86_FP) && _M_IX86_FP < 2
+#error "Triangle.cpp rounds every step to double: on 32-bit x86 build it with /arch:SSE2 or above"
 #endif
 
 // Every step of the area, here and in the scaled arithmetic included below,
 // rounds to double whatever the build's flags. By default GCC and Clang fuse
 // a*b+c into one multiply-add, rounded once, wherever the target has one (ARM64
-// always, x86-64 from x86-64-v3 on), MSVC does under /fp:contract, and
+// always, x86-64 from x86-64-v3 on), MSVC does under /fp:contract and, before
+// Visual Studio 2022 17.0 (_MSC_VER 1930), by default unless /fp:strict, and
 // -funsafe-math-optimizations lets GCC and Clang reorder sums and products;
 // these pragmas forbid all of it. Clang still fuses under an explicit
 // -ffp-contract=fast, which overrides any pragma.
@@ -22,7 +27,8 @@
 // compiled alike (GCC inlines nothing across different optimize settings), and
 // they end with this file, so that code after it in a unity build gets the
 // build's own settings. Clang honours float_control's push and pop on x86, and
-// on ARM64 from Clang 16; elsewhere it gets back its contraction alone.
+// on ARM64 from Clang 16; elsewhere it gets back its contraction alone. MSVC
+// has no push for fp_contract: it gets back the default of its version and options.
 #if defined(__clang__)
 #if defined(__x86_64__) || defined(__i386__) || (defined(__aarch64__) && __clang_major__ >= 16)
 #define TRIANGLE_FLOAT_CONTROL_PUSHED
@@ -32,7 +38,7 @@
 #elif defined(__GNUC__)
 #pragma GCC push_options
 #pragma GCC optimize("fp-contract=off", "no-unsafe-math-optimizations")
-#elif defined(_M_FP_CONTRACT)
+#elif defined(_MSC_VER)
 #pragma fp_contract(off)
 #endif
 
@@ -196,6 +202,6 @@ double Triangle::area() const
 #pragma STDC FP_CONTRACT DEFAULT
 #elif defined(__GNUC__)
 #pragma GCC pop_options
-#elif defined(_M_FP_CONTRACT)
+#elif defined(_M_FP_CONTRACT) || (defined(_MSC_VER) && _MSC_VER < 1930 && !defined(_M_FP_STRICT))
 #pragma fp_contract(on)
 #endif
