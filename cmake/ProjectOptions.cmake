@@ -125,8 +125,11 @@ set(TRIANGLE_FLOATING_POINT
     "$<$<AND:${cl_like},$<BOOL:${x86_32}>>:/arch:SSE2>")
 
 # Adds the project's warnings and floating-point settings, and the sanitizers
-# when asked for, to `target`.
+# when asked for, to `target`. Its standard is ISO C++17, not GNU's dialect (the
+# project uses no extension), which also puts -std=c++17 in compile_commands.json
+# where it is g++'s default, gnu++17, for clang tools whose default differs.
 function(triangle_configure_target target)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
     target_compile_options(
         ${target} PRIVATE "$<${gcc_like}:${TRIANGLE_GCC_WARNINGS}>" "$<${cl_like}:${TRIANGLE_CL_WARNINGS}>"
                           ${TRIANGLE_FLOATING_POINT})

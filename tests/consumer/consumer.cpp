@@ -14,6 +14,7 @@
 #include <string>
 
 #include "Triangle.hpp"
+#include "Validated.hpp"
 
 extern "C" void exit_after_report(int /*signal*/)
 {
