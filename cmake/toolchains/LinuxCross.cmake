@@ -1,7 +1,7 @@
 # Cross-compiles for Linux with Debian's cross compilers for the triple in
 # TRIANGLE_LINUX_TRIPLE, whose C library lies under /usr/<triple>, and runs the
 # results, the tests among them, under qemu-user (Debian: qemu-user) with that
-# C library. Without qemu-user everything builds; only the tests cannot run.
+# C library. Without qemu-user everything builds but the tests, which need it.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_C_COMPILER ${TRIANGLE_LINUX_TRIPLE}-gcc)
 set(CMAKE_CXX_COMPILER ${TRIANGLE_LINUX_TRIPLE}-g++)
@@ -12,6 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+set(TRIANGLE_RUNNER "qemu-${TRIANGLE_QEMU_ARCH} (Debian: qemu-user)")
 find_program(TRIANGLE_QEMU qemu-${TRIANGLE_QEMU_ARCH} NO_CACHE)
 if(TRIANGLE_QEMU)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${TRIANGLE_QEMU} -L /usr/${TRIANGLE_LINUX_TRIPLE})

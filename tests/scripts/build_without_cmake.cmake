@@ -1,15 +1,11 @@
 # Builds tests/consumer/consumer.cpp as another build system would, by the
 # compiler alone with -DNDEBUG, into a program and a shared library, and runs
 # the program, which must report the holder's stale read and end with status 0.
-#
 #   -DCOMPILER=path -DSOURCES=a;b -DFLAGS=a;b -DOUTPUT=dir -DEMULATOR=cmd;a -DSUFFIX=.exe
-#   -DPKG_CONFIG=path -DPKG_CONFIG_PATH=dir   with the package "triangle" found there
-#   -DREFERENCE=path     the consumer as the project built it, whose areas the
-#                        program must print, given the argument "areas"
-#   -DFMA_FLAGS=a;b      options that fuse a*b+c: with them, the SOURCES as one
-#                        translation unit, Triangle.cpp (the last) first, must
-#                        print the program's areas under FMA_EMULATOR=cmd;a,
-#                        and say that their own a*b+c is fused
+#   -DPKG_CONFIG=path -DPKG_CONFIG_PATH=dir: flags for the package "triangle" found there
+#   -DREFERENCE=path: the project's own build of the consumer, whose areas the program must print
+#   -DFMA_FLAGS=a;b: options that fuse a*b+c, with which the SOURCES as one unit, Triangle.cpp (the
+#   last) first, must print the same areas under FMA_EMULATOR=cmd;a, and say their own a*b+c is fused
 cmake_minimum_required(VERSION 3.25)
 
 if(PKG_CONFIG)

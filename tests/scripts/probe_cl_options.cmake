@@ -3,9 +3,7 @@
 # with MSVC's command line. Without Windows' SDK clang-cl can configure the
 # project, but not build it: the command that would compile Triangle.cpp must
 # hold the options, and with them compile, warnings as errors, a unit that
-# includes nothing.
-#
-#   -DSOURCE_DIR=dir -DCLANG_CL=path -DLLVM_LIB=path -DNINJA=path -DOUTPUT=dir
+# includes nothing. -DSOURCE_DIR=dir -DCLANG_CL=path -DLLVM_LIB=path -DNINJA=path -DOUTPUT=dir
 cmake_minimum_required(VERSION 3.25)
 
 foreach(target IN ITEMS x86_64-pc-windows-msvc i686-pc-windows-msvc)

@@ -1,8 +1,6 @@
 #!/bin/sh
 # Runs the demonstration as a user would, and checks what it printed and how it ended:
-#
 #   run_demo.sh GOLDEN LF|CRLF HOW COMMAND...
-#
 # COMMAND is the program, after its emulator or launcher if any, and its arguments. With HOW
 # "plain", standard output must be GOLDEN in the line ends given, standard error empty and the exit
 # status 0; with "flushed:STRACE", the same, written one line per write(2), as strace shows. With
