@@ -1,10 +1,15 @@
 # Install rules: the libraries as the exported CMake package `triangle` with the
-# namespace triangle::, a pkg-config file, the demonstration, and packages by CPack.
+# namespace triangle::, a pkg-config file, the demonstration with its manual
+# page, the documents, and packages by CPack.
 # The headers go under include/triangle/, so that their generic names never
 # land bare in a system include folder; the installed targets point there, and
 # users write #include "Triangle.hpp" as they do in-tree. Install folders may be
 # relative to the prefix, which keeps the packages relocatable, or absolute, as
 # Nix and Guix set them.
+#
+# Each file belongs to a component, one per Debian package: runtime (the shared
+# library), development (what a developer builds with) and demo; and docs, the
+# documents as a plain install lays them out, which no Debian package takes.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -13,16 +18,20 @@ set(triangle_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/triangle)
 install(
     TARGETS triangle_validated triangle
     EXPORT triangleTargets
+    RUNTIME COMPONENT runtime
+    LIBRARY COMPONENT runtime NAMELINK_COMPONENT development
+    ARCHIVE COMPONENT development
     INCLUDES
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
-install(FILES include/Validated.hpp include/Triangle.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
-install(EXPORT triangleTargets NAMESPACE triangle:: DESTINATION ${triangle_cmake_dir})
+install(FILES include/Validated.hpp include/Triangle.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle
+        COMPONENT development)
+install(EXPORT triangleTargets NAMESPACE triangle:: DESTINATION ${triangle_cmake_dir} COMPONENT development)
 configure_package_config_file(cmake/triangleConfig.cmake.in ${PROJECT_BINARY_DIR}/triangleConfig.cmake
                               INSTALL_DESTINATION ${triangle_cmake_dir})
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/triangleConfigVersion.cmake
                                  COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/triangleConfig.cmake ${PROJECT_BINARY_DIR}/triangleConfigVersion.cmake
-        DESTINATION ${triangle_cmake_dir})
+        DESTINATION ${triangle_cmake_dir} COMPONENT development)
 
 # Under a relative library folder, the .pc file finds its prefix from where it
 # lies, so a moved tree still works; an absolute folder is written as it is,
@@ -44,17 +53,19 @@ foreach(value IN ITEMS prefix LIBDIR INCLUDEDIR)
     string(REPLACE " " "\\ " triangle_pc_${value} "${triangle_pc_${value}}")
 endforeach()
 configure_file(cmake/triangle.pc.in ${PROJECT_BINARY_DIR}/triangle.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
 
+get_target_property(triangle_type triangle TYPE)
+string(COMPARE EQUAL "${triangle_type}" SHARED_LIBRARY triangle_shared)
 if(TARGET triangle_demo)
     # A shared libtriangle is found from the program's own place, wherever the
     # prefix is installed or moved, by a run path relative to it.
-    get_target_property(triangle_type triangle TYPE)
-    if(triangle_type STREQUAL "SHARED_LIBRARY")
+    if(triangle_shared)
         file(RELATIVE_PATH triangle_lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
         set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "$ORIGIN/${triangle_lib_from_bin}")
     endif()
-    install(TARGETS triangle_demo)
+    install(TARGETS triangle_demo COMPONENT demo)
+    install(FILES docs/triangle_demo.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT docs)
 endif()
 # Inside another project, CMAKE_INSTALL_DOCDIR is that project's folder.
 if(triangle_is_top_level)
@@ -62,27 +73,46 @@ if(triangle_is_top_level)
 else()
     set(triangle_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/triangle)
 endif()
-install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${triangle_doc_dir})
-install(DIRECTORY docs DESTINATION ${triangle_doc_dir})
+install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${triangle_doc_dir} COMPONENT docs)
+install(DIRECTORY docs DESTINATION ${triangle_doc_dir} COMPONENT docs FILES_MATCHING PATTERN "*.md")
 
 # CPack reads and writes variables of its own: configured only when this is the
 # top-level project, never inside a user's build.
-if(triangle_is_top_level)
-    set(CPACK_PACKAGE_VENDOR "the triangle authors")
-    set(CPACK_PACKAGE_CONTACT "the triangle project")
-    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-    set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
-    set(CPACK_GENERATOR TGZ)
-    set(CPACK_SOURCE_GENERATOR TGZ)
-    set(CPACK_VERBATIM_VARIABLES ON)
-    # The source folder's path is matched literally. (CPack's own search for the
-    # sources takes a [ or ] in that path for a pattern and finds nothing.)
-    string(REGEX REPLACE "[][.*+?^$(){}|\\]" "\\\\\\0" triangle_source_pattern "${PROJECT_SOURCE_DIR}")
-    set(CPACK_SOURCE_IGNORE_FILES "^${triangle_source_pattern}/(\\.git|build[^/]*)/")
-    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the triangle project")
-    set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    include(CPack)
+if(NOT triangle_is_top_level)
+    return()
 endif()
+set(CPACK_PACKAGE_VENDOR "the triangle authors")
+if(NOT DEFINED CPACK_PACKAGE_CONTACT)
+    set(CPACK_PACKAGE_CONTACT "triangle maintainers <triangle@example.org>")
+endif()
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_GENERATOR TGZ)
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_STRIP_FILES ON)
+# The source folder's path is matched literally. (CPack's own search for the
+# sources takes a [ or ] in that path for a pattern and finds nothing.)
+string(REGEX REPLACE "[][.*+?^$(){}|\\]" "\\\\\\0" triangle_source_pattern "${PROJECT_SOURCE_DIR}")
+set(CPACK_SOURCE_IGNORE_FILES "^${triangle_source_pattern}/(\\.git|build[^/]*)/")
+# CPack dates what it packs by SOURCE_DATE_EPOCH: the packager's, or else the
+# commit's time, or else this release's date outside a git checkout.
+set(triangle_epoch $ENV{SOURCE_DATE_EPOCH})
+if(NOT triangle_epoch)
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct OUTPUT_VARIABLE triangle_epoch
+                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+if(NOT triangle_epoch)
+    set(triangle_epoch 1796817600) # the latest entry of cmake/debian-changelog
+endif()
+set(triangle_deb_project_config "")
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    include(cmake/DebianPackages.cmake)
+endif()
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT [[
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} @triangle_epoch@)
+endif()
+@triangle_deb_project_config@]] @ONLY)
+include(CPack)
