@@ -1,8 +1,6 @@
-// A downstream program built with NDEBUG defined: its own assert is off, while
-// the holder's guard still stops a stale read with the standard report.
-// Given the argument "areas", it prints the bits of areas instead, for builds
-// of the library with other flags to be compared, and says on standard error
-// whether its own a*b+c is fused.
+// A downstream program built with NDEBUG: its own assert is off, while the holder's guard still
+// stops a stale read. Given "areas", it prints the bits of areas instead, for builds with other
+// flags to be compared, and says on standard error whether its own a*b+c is fused.
 #include <cassert>
 #include <cmath>
 #include <csignal>
@@ -21,15 +19,9 @@ extern "C" void exit_after_report(int /*signal*/)
     std::_Exit(EXIT_SUCCESS);
 }
 
-double unit_triangle_area()
-{
-    return Triangle(Point(1.0, 0.0), Point(0.0, 1.0), Point(0.0, 0.0)).area();
-}
-
-// Prints in hex the bits of the areas of 1000 triangles. Their coordinates are
-// made without floating-point arithmetic, so they are the same in any build:
-// multiples of 2^-16 below 16, a quarter of them scaled by 2^-400 to 2^400.
-// About one in six of these areas changes where a*b+c is fused.
+// Prints in hex the areas of 1000 triangles whose coordinates, made without floating-point
+// arithmetic, are the same in any build: multiples of 2^-16 below 16, a quarter of them scaled by
+// 2^-400 to 2^400. About one in six of these areas changes where a*b+c is fused.
 void print_areas()
 {
     std::ostringstream status_lines;
@@ -71,11 +63,11 @@ int main(int argc, char** argv)
         std::cerr << (multiply_add_is_fused() ? "a*b+c is fused\n" : "a*b+c is not fused\n");
         return EXIT_SUCCESS;
     }
-    const double area = unit_triangle_area();
+    const double area = Triangle(Point(1.0, 0.0), Point(0.0, 1.0), Point(0.0, 0.0)).area();
     assert(area < 0.0 && "the consumer's own assert is on");
 
-    // The guard's abort is the outcome this program expects: once the report is
-    // written, it ends quietly instead.
+    // The guard's abort is the outcome expected: once the report is written, the program ends
+    // quietly.
     static_cast<void>(std::signal(SIGABRT, exit_after_report));
     Validated<double> stale;
     return static_cast<double>(stale) == area ? 2 : 3;

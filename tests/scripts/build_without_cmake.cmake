@@ -1,11 +1,10 @@
-# Builds tests/consumer/consumer.cpp as another build system would, by the
-# compiler alone with -DNDEBUG, into a program and a shared library, and runs
-# the program, which must report the holder's stale read and end with status 0.
+# Builds tests/consumer/consumer.cpp by the compiler alone with -DNDEBUG, into a program and a shared
+# library, and runs the program, which must report the holder's stale read and exit with 0.
 #   -DCOMPILER=path -DSOURCES=a;b -DFLAGS=a;b -DOUTPUT=dir -DEMULATOR=cmd;a -DSUFFIX=.exe
-#   -DPKG_CONFIG=path -DPKG_CONFIG_PATH=dir: flags for the package "triangle" found there
-#   -DREFERENCE=path: the project's own build of the consumer, whose areas the program must print
-#   -DFMA_FLAGS=a;b: options that fuse a*b+c, with which the SOURCES as one unit, Triangle.cpp (the
-#   last) first, must print the same areas under FMA_EMULATOR=cmd;a, and say their own a*b+c is fused
+#   -DPKG_CONFIG=path -DPKG_CONFIG_PATH=dir: with the flags of the package "triangle" found there
+#   -DREFERENCE=path: the project's build of the consumer, whose areas the program must print
+#   -DFMA_FLAGS=a;b: with these options, which fuse a*b+c, the SOURCES as one unit, Triangle.cpp first,
+#   must print the same areas under FMA_EMULATOR=cmd;a, and say that their own a*b+c is fused
 cmake_minimum_required(VERSION 3.25)
 
 if(PKG_CONFIG)
@@ -19,8 +18,7 @@ if(PKG_CONFIG)
     list(APPEND FLAGS ${package_flags})
 endif()
 
-# Every program is built before the first one runs, so that the runs, under an
-# emulator too, follow one another.
+# Every program is built before the first one runs, so that the runs follow one another.
 file(MAKE_DIRECTORY ${OUTPUT})
 set(compile ${COMPILER} -std=c++17 -O2 -DNDEBUG)
 set(consumer ${OUTPUT}/consumer${SUFFIX})
@@ -40,9 +38,8 @@ if(NOT status STREQUAL "0" OR NOT report MATCHES "valid\\(\\) && \"Cannot return
     message(FATAL_ERROR "expected the holder's report of a stale read and status 0, got status '${status}':\n${report}")
 endif()
 
-# Fails unless the programs `expected` and `program`, run by the command in the
-# variable `runner`, print the same areas; sets `said` to what `program` says
-# of its own a*b+c.
+# Fails unless `expected` and `program`, run by the command in `runner`, print the same areas;
+# sets `said` to what `program` says of its own a*b+c.
 function(compare_areas runner expected program built_with)
     execute_process(COMMAND ${${runner}} ${expected} areas OUTPUT_VARIABLE expected_areas COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND ${${runner}} ${program} areas OUTPUT_VARIABLE areas ERROR_VARIABLE said

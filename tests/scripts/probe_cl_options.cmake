@@ -1,8 +1,6 @@
-# Configures the project for 64-bit and 32-bit Windows with clang-cl, and
-# checks that clang-cl takes every option that the project gives a compiler
-# with MSVC's command line. Without Windows' SDK clang-cl can configure the
-# project, but not build it: the command that would compile Triangle.cpp must
-# hold the options, and with them compile, warnings as errors, a unit that
+# Checks that clang-cl takes every option that the project gives MSVC, for 64-bit and 32-bit Windows.
+# Without Windows' SDK it configures the project but cannot build it: the command that would compile
+# Triangle.cpp must hold the options, and with them compile, warnings as errors, a unit that
 # includes nothing. -DSOURCE_DIR=dir -DCLANG_CL=path -DLLVM_LIB=path -DNINJA=path -DOUTPUT=dir
 cmake_minimum_required(VERSION 3.25)
 
@@ -17,9 +15,7 @@ foreach(target IN ITEMS x86_64-pc-windows-msvc i686-pc-windows-msvc)
         OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND ${NINJA} -C ${build} -t commands CMakeFiles/triangle.dir/source/src/Triangle.cpp.obj
                     OUTPUT_VARIABLE commands COMMAND_ERROR_IS_FATAL ANY)
-    string(REGEX MATCH "[^\n]+\n$" command "${commands}")
-    string(FIND "${command}" " -c -- " end)
-    string(SUBSTRING "${command}" 0 ${end} options)
+    string(REGEX REPLACE ".*\n([^\n]+) -c -- [^\n]+\n$" "\\1" options "\n${commands}")
 
     set(expected /W4 /permissive- /fp:precise /WX)
     if(target MATCHES "^i686")

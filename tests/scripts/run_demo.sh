@@ -1,11 +1,10 @@
 #!/bin/sh
-# Runs the demonstration as a user would, and checks what it printed and how it ended:
-#   run_demo.sh GOLDEN LF|CRLF HOW COMMAND...
-# COMMAND is the program, after its emulator or launcher if any, and its arguments. With HOW
-# "plain", standard output must be GOLDEN in the line ends given, standard error empty and the exit
-# status 0; with "flushed:STRACE", the same, written one line per write(2), as strace shows. With
-# "full", "closed" and "last-write-fails:STRACE", standard output is /dev/full, closed, or fails
-# its last write only, and the program must exit with status 1 and one line that names it.
+# Runs the demonstration, and checks what it printed and how it ended: run_demo.sh GOLDEN LF|CRLF HOW
+# COMMAND..., where COMMAND is the program, after its emulator if any, and its arguments. With HOW
+# "plain", standard output must be GOLDEN in the line ends given, standard error empty and the status
+# 0; with "flushed:STRACE", the same, in one write(2) per line. With "full", "closed" and
+# "last-write-fails:STRACE", standard output is /dev/full, closed, or fails its last write only, and
+# the program must exit with status 1 and one line that names it.
 golden=$1 line_end=$2 how=$3
 shift 3
 work=$(mktemp -d) || exit 1
