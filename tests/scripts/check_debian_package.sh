@@ -9,10 +9,7 @@ rm -rf "$output"
 "$cpack" -G DEB -B "$output" --config "$config" >/dev/null
 cd "$output"
 fail() { printf '%s\n' "$@" "CPack made:" ./*.deb >&2; exit 1; }
-for package in "$@"; do
-    [ -e "$(echo "${package}"_*.deb)" ] || fail "there is no package $package"
-done
-[ "$(echo ./*.deb | wc -w)" = $# ] || fail "there are other packages than $*"
+[ "$(ls -- *.deb | sed 's/_.*//' | sort)" = "$(printf '%s\n' "$@" | sort)" ] || fail "the packages asked for: $*"
 for deb in ./*.deb; do dpkg-deb --contents "$deb"; done | sed -n 's|.* \./usr/||p' >contents
 for path in "$libdir/$library" "$libdir/pkgconfig/triangle.pc" "$libdir/cmake/triangle/triangleConfig.cmake"; do
     grep -qxF "$path" contents || fail "no package holds /usr/$path"
