@@ -69,7 +69,7 @@ if(triangle_shared)
                             "This package holds the shared library.")
     file(WRITE ${debian}/shlibs "libtriangle ${PROJECT_VERSION_MAJOR} ${libtriangle} (>= 1.1.0)\n")
     file(WRITE ${debian}/triggers "activate-noawait ldconfig\n")
-    file(WRITE ${debian}/debian/control "")
+    file(WRITE ${debian}/debian/control "") # dpkg-shlibdeps runs only beside one
     set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${debian}/shlibs ${debian}/triggers)
     set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS runtime)
     set(CPACK_COMPONENT_DEMO_DEPENDS runtime)
