@@ -109,6 +109,9 @@ set(triangle_deb_project_config "")
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     include(cmake/DebianPackages.cmake)
 endif()
+if(CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux") # GNU tar
+    set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/SortedTarball.cmake)
+endif()
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
 file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT [[
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
