@@ -6,6 +6,13 @@
 
 namespace {
 int own_assert_uses = 0;
+
+// A type of this unit alone. Validated<Reading> has internal linkage, so its
+// guarded read is the one compiled here, with NDEBUG, and no other unit's copy
+// of an inline function can stand in for it at link time.
+struct Reading {
+    double value;
+};
 }  // namespace
 
 #undef assert
@@ -22,8 +29,8 @@ namespace {
 
 TEST(ValidatedNdebugDeathTest, StaleReadAbortsInAUnitBuiltWithNdebug)
 {
-    Validated<double> holder;
-    EXPECT_DEATH(static_cast<void>(static_cast<double>(holder)), "Cannot return invalid data\\.");
+    Validated<Reading> holder;
+    EXPECT_DEATH(static_cast<void>(static_cast<Reading>(holder)), "Cannot return invalid data\\.");
 }
 
 TEST(ValidatedNdebugTest, UnitsOwnAssertStaysOffAfterTheInclude)
