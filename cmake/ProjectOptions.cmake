@@ -143,14 +143,12 @@ set(TRIANGLE_FLOATING_POINT
 # project uses no extension), which also puts -std=c++17 in compile_commands.json
 # where it is g++'s default, gnu++17, for clang tools whose default differs.
 function(triangle_configure_target target)
-    # The source and build folders are mapped out of what is built, so that it
-    # is the same wherever it is built: an assertion names include/Validated.hpp,
-    # and a program finds a shared libtriangle in the build tree from its own place.
+    # A program finds a shared libtriangle in the build tree from its own place,
+    # so that what is built does not depend on the build folder's path.
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF BUILD_RPATH_USE_ORIGIN ON)
-    set(prefix_maps -ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
     target_compile_options(
         ${target} PRIVATE "$<${gcc_like}:${TRIANGLE_GCC_WARNINGS}>" "$<${cl_like}:${TRIANGLE_CL_WARNINGS}>"
-                          ${TRIANGLE_FLOATING_POINT} "$<${gcc_like}:${prefix_maps}>")
+                          ${TRIANGLE_FLOATING_POINT})
     # GCC and Clang link start-up code that sets flush-to-zero and
     # denormals-are-zero for the whole process (crtfastmath.o) into a program,
     # and GCC 12 into a shared library too, whose link line holds -ffast-math,
