@@ -97,7 +97,7 @@ if(TARGET triangle_demo)
     triangle_debian_package(demo triangle-demo misc "triangle with a lazily computed, cached area - demonstration"
                             "This package holds triangle_demo, which shows the cache at work.")
     set(CPACK_DEBIAN_DEMO_PACKAGE_SHLIBDEPS ON)
-    triangle_gzip(${PROJECT_SOURCE_DIR}/docs/triangle_demo.1 ${debian}/triangle_demo.1)
+    triangle_gzip(${PROJECT_BINARY_DIR}/triangle_demo.1 ${debian}/triangle_demo.1)
     install(FILES ${debian}/triangle_demo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT demo EXCLUDE_FROM_ALL)
 endif()
 add_custom_target(triangle_debian_documents ALL DEPENDS ${triangle_compressed})
