@@ -77,7 +77,7 @@ if(TRIANGLE_BUILD_BENCHMARKS)
     endif()
 endif()
 triangle_option_when(TRIANGLE_BUILD_DEMO "Build the demonstration program triangle_demo" triangle_is_top_level)
-triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, the CMake and pkg-config packages and CPack's"
+triangle_option_when(TRIANGLE_INSTALL "Generate the install rules, with the CMake and pkg-config packages"
                      triangle_is_top_level)
 
 # The compiler families, by the command line they take: MSVC's (MSVC and

@@ -1,37 +1,27 @@
 # Install rules: the libraries as the exported CMake package `triangle` with the
 # namespace triangle::, a pkg-config file, the demonstration with its manual
-# page, the documents, and packages by CPack.
+# page, and the documents. The Debian packages (debian/) split what they install.
+#
 # The headers go under include/triangle/, so that their generic names never
 # land bare in a system include folder; the installed targets point there, and
 # users write #include "Triangle.hpp" as they do in-tree. Install folders may be
 # relative to the prefix, which keeps the packages relocatable, or absolute, as
 # Nix and Guix set them.
-#
-# Each file belongs to a component, one per Debian package: runtime (the shared
-# library), development (what a developer builds with) and demo; and docs, the
-# documents as a plain install lays them out, which no Debian package takes.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(triangle_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/triangle)
 
-install(
-    TARGETS triangle_validated triangle
-    EXPORT triangleTargets
-    RUNTIME COMPONENT runtime
-    LIBRARY COMPONENT runtime NAMELINK_COMPONENT development
-    ARCHIVE COMPONENT development
-    INCLUDES
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
-install(FILES include/Validated.hpp include/Triangle.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle
-        COMPONENT development)
-install(EXPORT triangleTargets NAMESPACE triangle:: DESTINATION ${triangle_cmake_dir} COMPONENT development)
+install(TARGETS triangle_validated triangle EXPORT triangleTargets
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
+install(FILES include/Validated.hpp include/Triangle.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
+install(EXPORT triangleTargets NAMESPACE triangle:: DESTINATION ${triangle_cmake_dir})
 configure_package_config_file(cmake/triangleConfig.cmake.in ${PROJECT_BINARY_DIR}/triangleConfig.cmake
                               INSTALL_DESTINATION ${triangle_cmake_dir})
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/triangleConfigVersion.cmake
                                  COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/triangleConfig.cmake ${PROJECT_BINARY_DIR}/triangleConfigVersion.cmake
-        DESTINATION ${triangle_cmake_dir} COMPONENT development)
+        DESTINATION ${triangle_cmake_dir})
 
 # Under a relative library folder, the .pc file finds its prefix from where it
 # lies, so a moved tree still works; an absolute folder is written as it is,
@@ -53,7 +43,7 @@ foreach(value IN ITEMS prefix LIBDIR INCLUDEDIR)
     string(REPLACE " " "\\ " triangle_pc_${value} "${triangle_pc_${value}}")
 endforeach()
 configure_file(cmake/triangle.pc.in ${PROJECT_BINARY_DIR}/triangle.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
+install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 get_target_property(triangle_type triangle TYPE)
 string(COMPARE EQUAL "${triangle_type}" SHARED_LIBRARY triangle_shared)
@@ -64,7 +54,7 @@ if(TARGET triangle_demo)
         file(RELATIVE_PATH triangle_lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
         set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH "$ORIGIN/${triangle_lib_from_bin}")
     endif()
-    install(TARGETS triangle_demo COMPONENT demo)
+    install(TARGETS triangle_demo)
     # The manual page names this release and its date, from CHANGELOG.md's latest release.
     file(STRINGS CHANGELOG.md triangle_release REGEX "^## \\[[0-9]" LIMIT_COUNT 1)
     if(NOT triangle_release MATCHES "^## \\[${PROJECT_VERSION}\\] - ([0-9]+-[0-9]+-[0-9]+)$")
@@ -72,7 +62,7 @@ if(TARGET triangle_demo)
     endif()
     set(triangle_release_date ${CMAKE_MATCH_1})
     configure_file(docs/triangle_demo.1.in ${PROJECT_BINARY_DIR}/triangle_demo.1 @ONLY)
-    install(FILES ${PROJECT_BINARY_DIR}/triangle_demo.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT docs)
+    install(FILES ${PROJECT_BINARY_DIR}/triangle_demo.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 # Inside another project, CMAKE_INSTALL_DOCDIR is that project's folder.
 if(triangle_is_top_level)
@@ -80,49 +70,5 @@ if(triangle_is_top_level)
 else()
     set(triangle_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/triangle)
 endif()
-install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${triangle_doc_dir} COMPONENT docs)
-install(DIRECTORY docs DESTINATION ${triangle_doc_dir} COMPONENT docs FILES_MATCHING PATTERN "*.md")
-
-# CPack reads and writes variables of its own: configured only when this is the
-# top-level project, never inside a user's build.
-if(NOT triangle_is_top_level)
-    return()
-endif()
-set(CPACK_PACKAGE_VENDOR "the triangle authors")
-if(NOT DEFINED CPACK_PACKAGE_CONTACT)
-    set(CPACK_PACKAGE_CONTACT "triangle maintainers <triangle@example.org>")
-endif()
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
-set(CPACK_GENERATOR TGZ)
-set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_VERBATIM_VARIABLES ON)
-set(CPACK_STRIP_FILES ON)
-# The source folder's path is matched literally. (CPack's own search for the
-# sources takes a [ or ] in that path for a pattern and finds nothing.)
-string(REGEX REPLACE "[][.*+?^$(){}|\\]" "\\\\\\0" triangle_source_pattern "${PROJECT_SOURCE_DIR}")
-set(CPACK_SOURCE_IGNORE_FILES "^${triangle_source_pattern}/(\\.git|build[^/]*)/")
-# CPack dates what it packs by SOURCE_DATE_EPOCH: the packager's, or else the
-# commit's time, or else this release's date outside a git checkout.
-set(triangle_epoch $ENV{SOURCE_DATE_EPOCH})
-if(NOT triangle_epoch)
-    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct OUTPUT_VARIABLE triangle_epoch
-                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-endif()
-if(NOT triangle_epoch)
-    set(triangle_epoch 1796796680) # the latest entry of cmake/debian-changelog
-endif()
-set(triangle_deb_project_config "")
-if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-    include(cmake/DebianPackages.cmake)
-endif()
-if(CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux") # GNU tar
-    set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/SortedTarball.cmake)
-endif()
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
-file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT [[
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(ENV{SOURCE_DATE_EPOCH} @triangle_epoch@)
-endif()
-@triangle_deb_project_config@]] @ONLY)
-include(CPack)
+install(FILES LICENSE README.md CHANGELOG.md DESTINATION ${triangle_doc_dir})
+install(DIRECTORY docs DESTINATION ${triangle_doc_dir} FILES_MATCHING PATTERN "*.md")
