@@ -15,5 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(TRIANGLE_RUNNER "qemu-${TRIANGLE_QEMU_ARCH} (Debian: qemu-user)")
 find_program(TRIANGLE_QEMU qemu-${TRIANGLE_QEMU_ARCH} NO_CACHE)
 if(TRIANGLE_QEMU)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${TRIANGLE_QEMU} -L /usr/${TRIANGLE_LINUX_TRIPLE})
+    # QEMU_LD_PREFIX says what qemu's -L would, which cmake -P would take for its own -L.
+    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env QEMU_LD_PREFIX=/usr/${TRIANGLE_LINUX_TRIPLE}
+                                      ${TRIANGLE_QEMU})
 endif()
