@@ -10,7 +10,8 @@
 #   size-limit               standard output is a file past the file size limit, which refuses
 #                            every write (EFBIG), as /dev/full does, where SIGXFSZ is ignored
 #   last-write-fails:STRACE  only the last write fails
-# In the last four, the program must exit with status 1 and one line on standard error that names it.
+# In the last four, the program must exit with status 1, and say why in one line on standard error
+# that begins with its name.
 golden=$1 line_end=$2 how=$3
 shift 3
 fail() {
