@@ -353,7 +353,8 @@ TEST_F(TriangleTest, DocumentedFiguresHoldOnEveryPlatform)
         SCOPED_TRACE(c.name);
         const double area = Triangle(c.p1, c.p2, c.p3).area();
         EXPECT_PRED_FORMAT2(same_bits, area, library_area(c.half_ab, c.cosine));
-        EXPECT_EQ(rounded(area, c.digits), c.figure) << "to " << c.digits << " digits";
+        EXPECT_PRED_FORMAT2(same_bits, rounded(area, c.digits), c.figure)
+            << "to " << c.digits << " digits";
     }
 }
 
