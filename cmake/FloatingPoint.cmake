@@ -3,10 +3,15 @@
 # optimisation level. Triangle.cpp also keeps to these rules by itself, for other builds than this
 # one (docs/numerics.md).
 
-# 32-bit x86, whose x87 registers are wider than double.
-if(CMAKE_SIZEOF_VOID_P EQUAL 4
-   AND (CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64)$"
-        OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID STREQUAL "X86"))
+# x86 of either word size, and 32-bit x86, whose x87 registers are wider than double. A 32-bit
+# build may name a 64-bit processor (g++ -m32 on x86-64, MSVC's x86 compiler on 64-bit Windows).
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^([iI].86|x86|X86|x86_64|AMD64)$"
+   OR CMAKE_CXX_COMPILER_ARCHITECTURE_ID MATCHES "^(X86|x64)$")
+    set(triangle_x86 ON)
+else()
+    set(triangle_x86 OFF)
+endif()
+if(triangle_x86 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(triangle_x86_32 ON)
 else()
     set(triangle_x86_32 OFF)
@@ -14,8 +19,8 @@ endif()
 
 function(triangle_set_floating_point target)
     if(MSVC)
-        # MSVC and clang-cl: Triangle.cpp's own pragmas forbid contraction (clang-cl warns where
-        # -ffp-contract=off overrides /fp:precise).
+        # MSVC and clang-cl. No -ffp-contract=off, which clang-cl warns of: Triangle.cpp's own
+        # pragmas forbid contraction.
         target_compile_options(${target} PRIVATE /fp:precise)
         if(triangle_x86_32)
             target_compile_options(${target} PRIVATE /arch:SSE2)
@@ -34,9 +39,9 @@ function(triangle_set_floating_point target)
         # -Ofast without its fast math.
         target_link_options(${target} PRIVATE -fno-fast-math -fno-unsafe-math-optimizations)
         string(TOUPPER "${CMAKE_BUILD_TYPE}" config)
-        set(user_flags
-            " ${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}} ${CMAKE_EXE_LINKER_FLAGS} ")
-        if(user_flags MATCHES " -Ofast ")
+        set(flags " ${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}} ")
+        string(APPEND flags "${CMAKE_EXE_LINKER_FLAGS} ${CMAKE_SHARED_LINKER_FLAGS} ")
+        if(flags MATCHES " -Ofast ")
             target_link_options(${target} PRIVATE -O3)
         endif()
     endif()

@@ -11,6 +11,7 @@ include(CMakePackageConfigHelpers)
 
 set(triangle_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/triangle)
 
+# The installed targets name include/triangle as their include folder.
 install(TARGETS triangle_validated triangle EXPORT triangleTargets INCLUDES
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/triangle)
 install(FILES include/Validated.hpp include/Triangle.hpp

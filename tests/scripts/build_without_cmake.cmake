@@ -7,14 +7,20 @@
 # and a shared library, and runs the program through RUNNER: it must report the holder's stale read
 # and exit with 0. With PKG_CONFIG, the flags of the package "triangle" in PKG_CONFIG_PATH are
 # added. With REFERENCE, the project's build of the consumer, both must print the same areas. With
-# FMA, the SOURCES are compiled as one unit, Triangle.cpp first, with FMA_FLAGS, which fuse a*b+c:
-# run through FMA_RUNNER, the program must print the same areas and say that its own a*b+c is fused.
+# FMA, the SOURCES are compiled as one unit in reverse order, Triangle.cpp (given last) first, with
+# FMA_FLAGS, which fuse a*b+c: run through FMA_RUNNER, the program must print the same areas and
+# say that its own a*b+c is fused.
 cmake_minimum_required(VERSION 3.25)
 
 # The arguments after --. (CMake takes an argument -L or -N for its own, even there.)
+set(after_dashes OFF)
 math(EXPR last "${CMAKE_ARGC} - 1")
-foreach(i RANGE 4 ${last}) # after cmake -P <script> --
-    list(APPEND arguments "${CMAKE_ARGV${i}}")
+foreach(i RANGE ${last})
+    if(after_dashes)
+        list(APPEND arguments "${CMAKE_ARGV${i}}")
+    elseif(CMAKE_ARGV${i} STREQUAL "--")
+        set(after_dashes ON)
+    endif()
 endforeach()
 cmake_parse_arguments(arg "FMA" "OUTPUT;COMPILER;SUFFIX;PKG_CONFIG;PKG_CONFIG_PATH;REFERENCE"
                       "SOURCES;FLAGS;RUNNER;FMA_FLAGS;FMA_RUNNER" ${arguments})

@@ -28,10 +28,10 @@ size-limit)
     (trap '' XFSZ && ulimit -f 1 && exec "$@" >>out 2>err)
     ;;
 last-write-fails:*)
-    "${how#*:}" -o /dev/null -e trace=write -e inject=write:error=ENOSPC:when="$lines" "$@" \
-        >/dev/null 2>err
+    "${how#*:}" -o /dev/null -s 4096 -e trace=write \
+        -e inject=write:error=ENOSPC:when="$lines" "$@" >/dev/null 2>err
     ;;
-flushed:*) "${how#*:}" -o writes -e trace=write "$@" >out 2>err ;;
+flushed:*) "${how#*:}" -o writes -s 4096 -e trace=write "$@" >out 2>err ;;
 *) "$@" >out 2>err ;;
 esac
 status=$?
