@@ -241,13 +241,15 @@ TEST_F(TriangleTest, DegenerateTrianglesHaveAreaZeroNotNan)
 
 TEST_F(TriangleTest, AreasHoldOverTheWholeRangeOfDouble)
 {
-    // All but the first two have a right angle at P2, whose sine is exactly 1:
+    // All but the first three have a right angle at P2, whose sine is exactly 1:
     // their areas are half the product of two sides, rounded once.
     const std::vector<AreaCase> cases = {
         {"squared sides overflow", Point(1.3e154, 0.0), Point(0.0, 0.0),
          Point(3.6154e153, 3.4538e153), 2.24497e307, kMathLibrary},
         {"the squared third side overflows", Point(1e154, 0.0), Point(0.0, 0.0),
          Point(-5e153, 5e153), 2.5e307, kMathLibrary},
+        {"a subnormal area through acos and sin", Point(0.0, 0.0), Point(0x1p-511, 0.0),
+         Point(0x1p-512, 0x1.8p-511), 0x0.cp-1022, kMathLibrary},
         {"one long side", Point(1e160, 0.0), Point(0.0, 0.0), Point(0.0, 1.0), 5e159},
         {"a coordinate difference overflows", Point(1.5e308, 0.0), Point(-1.5e308, 0.0),
          Point(-1.5e308, 1e-300), 1.5e8},
