@@ -48,12 +48,11 @@ endforeach()
 configure_file(cmake/triangle.pc.in ${PROJECT_BINARY_DIR}/triangle.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/triangle.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
-get_target_property(triangle_type triangle TYPE)
-string(COMPARE EQUAL "${triangle_type}" SHARED_LIBRARY triangle_shared)
 if(TARGET triangle_demo)
     # A shared libtriangle is found from the program's own place, wherever the prefix is installed
     # or moved, by a run path relative to it.
-    if(triangle_shared)
+    get_target_property(triangle_type triangle TYPE)
+    if(triangle_type STREQUAL "SHARED_LIBRARY")
         file(RELATIVE_PATH triangle_lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
              ${CMAKE_INSTALL_FULL_LIBDIR})
         set_target_properties(triangle_demo PROPERTIES INSTALL_RPATH
